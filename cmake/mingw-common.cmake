@@ -1,0 +1,10 @@
+# The -posix variants: GoogleTest needs std::mutex, which the win32 thread model lacks.
+set(CMAKE_C_COMPILER ${TH_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TH_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${TH_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TH_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+get_filename_component(TH_REPO_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${TH_REPO_ROOT}/scripts/wine-exec.sh)

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "app/controls/ControlPeer.h"
+
+// State shared by every control: enabled, a caption, and the real control if bound.
+class Control {
+public:
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(const std::wstring& caption) { caption_ = caption; }
+    void Bind(ControlPeer* peer);
+
+protected:
+    ControlPeer* peer_ = nullptr;
+
+private:
+    bool enabled_ = true;
+    std::wstring caption_;
+};
+
+// A frame only groups controls.
+class GroupFrame : public Control {};

@@ -1,0 +1,24 @@
+#pragma once
+#include <functional>
+
+#include "app/controls/ControlPeer.h"
+
+// A timer that raises Tick every Interval ms while enabled. Enabling a stopped timer
+// starts the count anew; enabling a running one changes nothing.
+class Timer {
+public:
+    explicit Timer(unsigned intervalMs) : interval_(intervalMs) {}
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    unsigned Interval() const { return interval_; }
+    // One tick; called by the bound real timer, or by a test that advances time by hand.
+    void Fire();
+    void Bind(TimerPeer* peer);
+
+    std::function<void()> Tick;
+
+private:
+    TimerPeer* peer_ = nullptr;
+    unsigned interval_;
+    bool enabled_ = false;
+};

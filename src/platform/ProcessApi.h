@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/Handle.h"
+
+// One Toolhelp process entry: its id and the full path of its executable.
+struct ProcessEntry {
+    std::uint32_t processId = 0;
+    std::wstring exeFile;
+};
+
+// Processes, mirroring the kernel32/psapi calls. Handles are 0 on failure
+// (the Win32 layer maps INVALID_HANDLE_VALUE to 0).
+class ProcessApi {
+public:
+    virtual ~ProcessApi() = default;
+    virtual std::uint32_t GetTickCount() = 0;
+    // The platform id of GetVersionExW: 1 for the Windows 9x family, 2 for the NT family.
+    virtual std::uint32_t GetPlatformId() = 0;
+    virtual Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) = 0;
+    virtual bool Process32FirstW(Handle snapshot, ProcessEntry* entry) = 0;
+    virtual bool Process32NextW(Handle snapshot, ProcessEntry* entry) = 0;
+    virtual bool EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes,
+                                std::uint32_t* bytesReturned) = 0;
+    virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
+    virtual bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
+                                          std::uint32_t* bytesNeeded) = 0;
+    // GetModuleFileNameExW: the number of characters written into buffer.
+    virtual std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
+                                               std::uint32_t size) = 0;
+    virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
+    virtual bool CloseHandle(Handle handle) = 0;
+    // Starts a command line with a window show state (2: minimised, activated).
+    // False when it is empty or names nothing that can be started.
+    virtual bool StartCommandLine(const std::wstring& commandLine, int showState) = 0;
+};
+
+constexpr std::uint32_t kTh32csSnapProcess = 2;
+constexpr std::uint32_t kProcessTerminate = 0x1;
+constexpr std::uint32_t kProcessQueryAndRead = 0x410;
+constexpr std::uint32_t kPlatformWin9x = 1;
+constexpr std::uint32_t kPlatformNt = 2;

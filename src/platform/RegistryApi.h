@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/Handle.h"
+#include "platform/Win32Errors.h"
+
+// The registry calls, with the W forms' arguments and failure conventions:
+// every call returns a Win32 error code (0 = success), a failed open leaves *key at 0.
+class RegistryApi {
+public:
+    virtual ~RegistryApi() = default;
+    virtual long RegOpenKeyW(Handle root, const std::wstring& subKey, Handle* key) = 0;
+    virtual long RegCreateKeyW(Handle root, const std::wstring& subKey, Handle* key) = 0;
+    // data may be null to ask for type and size only; *size is in bytes, in and out.
+    virtual long RegQueryValueExW(Handle key, const std::wstring& name, std::uint32_t* type,
+                                  std::uint8_t* data, std::uint32_t* size) = 0;
+    virtual long RegSetValueExW(Handle key, const std::wstring& name, std::uint32_t type,
+                                const std::uint8_t* data, std::uint32_t size) = 0;
+    virtual long RegDeleteValueW(Handle key, const std::wstring& name) = 0;
+    virtual long RegCloseKey(Handle key) = 0;
+};
+
+// Predefined roots as 32-bit values; the Win32 layer sign-extends them on 64-bit Windows.
+constexpr Handle kHkeyClassesRoot = 0x80000000u;
+constexpr Handle kHkeyCurrentUser = 0x80000001u;
+constexpr Handle kHkeyLocalMachine = 0x80000002u;
+
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
+constexpr std::uint32_t kRegMultiSz = 7;

@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Handle.h"
+
+// The notification-area icon record in the shape of the first NOTIFYICONDATA: szTip is
+// the 64-character tip field as the program holds it (text, NUL, blanks).
+struct NotifyIconRecord {
+    std::uint32_t cbSize = 0;
+    Handle hWnd = 0;
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = 0;
+    Handle hIcon = 0;
+    std::wstring szTip;
+};
+
+constexpr std::uint32_t kNimAdd = 0;
+constexpr std::uint32_t kNimModify = 1;
+constexpr std::uint32_t kNimDelete = 2;
+
+struct TrayMenuItem {
+    std::wstring caption;  // "-" is a separator
+    bool visible = true;
+};
+
+// The hidden window that owns the icon, as its component sees it.
+class TrayWindowPeer {
+public:
+    virtual ~TrayWindowPeer() = default;
+    virtual Handle WindowHandle() = 0;
+    // The window's own icon: the default window icon until the owner sets one.
+    virtual Handle WindowIcon() = 0;
+    virtual bool Shell_NotifyIconW(std::uint32_t command, const NotifyIconRecord& record) = 0;
+    virtual void SetForegroundWindow() = 0;
+    // Pops the menu up at the mouse pointer and returns once it has closed:
+    // the chosen item's index, or -1.
+    virtual int TrackPopupMenu(const std::vector<TrayMenuItem>& items, int defaultIndex) = 0;
+    // Destroys the window.
+    virtual void Close() = 0;
+};

@@ -1,0 +1,3 @@
+#include "app/Form1.h"
+
+bool Form1::RunDefaultDvdCommand() { return false; }

@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/SystemApi.h"
+#include "platform/TrayApi.h"
+#include "platform/UiApi.h"
+
+// The notification-area icon: a hidden window of its own that holds the icon record,
+// turns the shell's mouse callbacks into events and owns a popup menu of keyed items.
+class FrmSystray {
+public:
+    FrmSystray(UiApi& ui, SystemApi& system);
+    ~FrmSystray();
+    FrmSystray(const FrmSystray&) = delete;
+    FrmSystray& operator=(const FrmSystray&) = delete;
+
+    std::wstring ToolTip();
+    void SetToolTip(const std::wstring& sTip);
+    Handle IconHandle();
+    void SetIconHandle(Handle hIcon);
+    std::int32_t AddMenuItem(const std::wstring& sCaption, const std::wstring& sKey = L"",
+                             bool bDefault = false);
+    void ShowMenu();
+    // Closes the window, which deletes the icon.
+    void Unload();
+
+    // From the window: the shell's callback message, with the mouse message from lParam.
+    void OnCallback(std::uint32_t mouseMessage);
+    // From the window: Explorer (re)started its taskbar, so the icon must be added again.
+    void OnTaskbarCreated();
+
+    std::function<void(std::int32_t eButton)> SysTrayMouseDown;
+    std::function<void(std::int32_t eButton)> SysTrayMouseUp;
+    std::function<void()> SysTrayMouseMove;
+    std::function<void(std::int32_t eButton)> SysTrayDoubleClick;
+    std::function<void(std::int32_t lIndex, const std::wstring& sKey)> MenuClick;
+
+    const NotifyIconRecord& IconRecord() const { return m_nid; }
+    bool Loaded() const { return window_ != nullptr; }
+
+    static constexpr std::uint32_t kCallbackMessage = 0x200;
+    static constexpr std::uint32_t kIconRecordSize = 88;
+
+private:
+    struct MenuElement {
+        std::wstring caption;
+        std::wstring tag;
+        bool visible = false;
+    };
+    void Load();
+    void Modify(std::uint32_t flags);
+
+    UiApi& ui_;
+    SystemApi& system_;
+    std::unique_ptr<TrayWindowPeer> window_;
+    bool unloaded_ = false;
+    NotifyIconRecord m_nid;
+    bool m_bItemAdded = false;
+    std::int32_t m_lDefaultIndex = 0;
+    std::vector<MenuElement> mnuSysTray{MenuElement{}};
+};

@@ -1,0 +1,23 @@
+#pragma once
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyboard.h"
+#include "fakes/FakeProcesses.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeShell.h"
+#include "fakes/FakeSystem.h"
+#include "fakes/FakeUi.h"
+#include "fakes/FakeWindowHooks.h"
+#include "platform/Platform.h"
+
+// One machine's worth of fakes, and the Platform that hands them to the program.
+struct FakePlatform {
+    FakeRegistry registry;
+    FakeFileSystem files;
+    FakeProcesses processes;
+    FakeKeyboard keyboard;
+    FakeShell shell;
+    FakeWindowHooks hooks;
+    FakeSystem system;
+    FakeUi ui;
+    Platform platform{registry, files, processes, keyboard, shell, hooks, system, ui};
+};

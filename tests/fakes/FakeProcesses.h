@@ -1,0 +1,67 @@
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/ProcessApi.h"
+
+// A process table in enumeration order, with handles that must all be closed.
+class FakeProcesses : public ProcessApi {
+public:
+    struct Process {
+        std::uint32_t id = 0;
+        std::wstring path;
+        bool inspectable = true;  // false: opening it for inspection is refused
+        bool terminable = true;
+        bool running = true;
+        std::uint32_t exitCode = 259;  // STILL_ACTIVE
+    };
+
+    std::uint32_t GetTickCount() override { return tickCount; }
+    std::uint32_t GetPlatformId() override { return platformId; }
+    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
+    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
+    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
+    bool EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes, std::uint32_t* bytesReturned) override;
+    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
+                                  std::uint32_t* bytesNeeded) override;
+    std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
+                                       std::uint32_t size) override;
+    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
+    bool CloseHandle(Handle handle) override;
+    bool StartCommandLine(const std::wstring& commandLine, int showState) override;
+
+    // Test side.
+    Process& Add(std::uint32_t id, const std::wstring& path);
+    const Process* Find(std::uint32_t id) const;
+    std::vector<std::uint32_t> Terminated() const;
+    int OpenHandles() const { return static_cast<int>(handles_.size()); }
+
+    std::uint32_t tickCount = 1000;
+    std::uint32_t platformId = kPlatformNt;
+    bool snapshotFails = false;
+    std::vector<std::uint32_t> enumBufferSizes;  // byte sizes offered to EnumProcessIds
+    struct Started {
+        std::wstring commandLine;
+        int showState;
+    };
+    std::vector<Started> started;
+    std::set<std::wstring> startable;  // command lines that StartCommandLine accepts; empty: any non-empty
+
+private:
+    struct HandleInfo {
+        enum Kind { Snapshot, Process } kind;
+        std::uint32_t processId = 0;
+        std::uint32_t access = 0;
+        std::size_t cursor = 0;
+    };
+    Process* Live(std::uint32_t id);
+    bool Fill(HandleInfo& info, ProcessEntry* entry);
+
+    std::vector<Process> processes_;
+    std::map<Handle, HandleInfo> handles_;
+    Handle nextHandle_ = 0x100;
+    std::vector<std::uint32_t> terminated_;
+};
