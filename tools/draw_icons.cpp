@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -53,15 +54,15 @@ const double kArcCos[9] = {1.0,
                            0.19509032201612826,
                            0.0};
 
-// Appends an arc of radius r around (cx, cy) from angle a0 to a0 + 90 degrees,
-// quadrant q: 0 = right-to-down, 1 = up-to-right (y grows downwards).
+// Appends a quarter circle of radius r around (cx, cy), y growing downwards:
+// q = 0 runs from the top to the right, q = 1 from the right to the bottom.
 void appendArc(std::vector<Pt>& out, double cx, double cy, double r, int q) {
     for (int i = 0; i <= 8; ++i) {
         const double c = kArcCos[i], s = kArcCos[8 - i];
         if (q == 0)
-            out.push_back({cx + r * s, cy - r * c});  // top → right
+            out.push_back({cx + r * s, cy - r * c});
         else
-            out.push_back({cx + r * c, cy + r * s});  // right → bottom
+            out.push_back({cx + r * c, cy + r * s});
     }
 }
 
@@ -166,7 +167,7 @@ struct Layout {
 
 const Layout kLayouts[] = {
     // size radius hole  hub   rim   top h  sv sh  wD wV gap pad font
-    {16, 8.0, 1.3, 3.2, 1.0, 10, 5, 1, 1, 3, 5, 1, 1.0, 1},
+    {16, 8.0, 1.5, 3.2, 1.0, 11, 5, 1, 1, 3, 5, 1, 1.0, 1},
     {20, 10.0, 1.6, 4.0, 1.0, 13, 6, 1, 1, 4, 5, 1, 1.0, 2},
     {24, 12.0, 2.0, 4.9, 1.0, 16, 7, 2, 2, 6, 7, 1, 1.0, 0},
     {32, 16.0, 2.6, 6.5, 1.0, 21, 9, 2, 2, 8, 9, 1, 1.0, 0},
@@ -233,11 +234,13 @@ const Rgb kWhite = {1.0, 1.0, 1.0};
 const Rgb kLetter = {0.09, 0.25, 0.80};
 const Rgb kLabel = {1.0, 1.0, 1.0};
 const Rgb kHubTint = {0.90, 0.91, 0.93};
+// Strongest whitening of the highlight; subtle on purpose.
+constexpr double kSheen = 0.42;
 
 Rgb holeEdgeColour(const DiscColours& d) { return mix(d.rim, kHubTint, 0.25); }
 Rgb hubColour(const DiscColours& d) { return mix(d.base, kHubTint, 0.55); }
 
-Rgba scene(const Layout& L, const Letters& letters, const DiscColours& pal, double px, double py) {
+Rgba scene(const Layout& L, const Letters& letters, const DiscColours& disc, double px, double py) {
     if (insideLabel(letters, px, py)) {
         for (const auto& s : letters.ink)
             if (insideShape(s, px, py)) return {kLetter.r, kLetter.g, kLetter.b, 1.0};
@@ -251,17 +254,17 @@ Rgba scene(const Layout& L, const Letters& letters, const DiscColours& pal, doub
     if (r2 > R * R || r2 < L.holeRadius * L.holeRadius) return {0, 0, 0, 0};
 
     const double rimIn = R - L.rimWidth;
-    if (r2 >= rimIn * rimIn) return {pal.rim.r, pal.rim.g, pal.rim.b, 1.0};
+    if (r2 >= rimIn * rimIn) return {disc.rim.r, disc.rim.g, disc.rim.b, 1.0};
 
     // The hub is the clear part of a real disc: a pale tint of the disc colour,
     // with a thin edge around the hole so the hole reads as a hole.
     const double holeEdge = L.holeRadius + L.rimWidth * 0.75;
     if (r2 <= holeEdge * holeEdge) {
-        const Rgb e = holeEdgeColour(pal);
+        const Rgb e = holeEdgeColour(disc);
         return {e.r, e.g, e.b, 1.0};
     }
     if (r2 <= L.hubRadius * L.hubRadius) {
-        const Rgb h = hubColour(pal);
+        const Rgb h = hubColour(disc);
         return {h.r, h.g, h.b, 1.0};
     }
 
@@ -269,8 +272,8 @@ Rgba scene(const Layout& L, const Letters& letters, const DiscColours& pal, doub
     // tracks of a real disc. 2*dx*dy/r^2 is cos(2*(angle - 45 degrees)).
     double lobe = 2.0 * dx * dy / r2;
     if (lobe < 0) lobe = 0;
-    const double sheen = 0.42 * lobe * lobe * lobe;
-    const Rgb col = mix(pal.base, kWhite, sheen);
+    const double sheen = kSheen * lobe * lobe * lobe;
+    const Rgb col = mix(disc.base, kWhite, sheen);
     return {col.r, col.g, col.b, 1.0};
 }
 
@@ -290,7 +293,7 @@ uint8_t toByte(double v) {
     return static_cast<uint8_t>(s);
 }
 
-Image render(const Layout& L, const DiscColours& pal) {
+Image render(const Layout& L, const DiscColours& disc) {
     const Letters letters = buildLetters(L);
     Image img{L.size, std::vector<uint8_t>(static_cast<size_t>(L.size) * L.size * 4, 0)};
     for (int y = 0; y < L.size; ++y) {
@@ -300,7 +303,7 @@ Image render(const Layout& L, const DiscColours& pal) {
                 for (int sx = 0; sx < kSub; ++sx) {
                     const double px = x + (sx + 0.5) / kSub;
                     const double py = y + (sy + 0.5) / kSub;
-                    const Rgba c = scene(L, letters, pal, px, py);
+                    const Rgba c = scene(L, letters, disc, px, py);
                     ar += c.r * c.a;
                     ag += c.g * c.a;
                     ab += c.b * c.a;
@@ -309,7 +312,9 @@ Image render(const Layout& L, const DiscColours& pal) {
             }
             uint8_t* p = &img.bgra[(static_cast<size_t>(y) * L.size + x) * 4];
             const uint8_t alpha = toByte(aa / (kSub * kSub));
-            if (alpha == 0) continue;  // fully transparent pixels stay black
+            // Fully transparent pixels stay black: programs that ignore alpha XOR the
+            // colour onto the screen wherever the AND mask is set.
+            if (alpha == 0) continue;
             p[0] = toByte(ab / aa);
             p[1] = toByte(ag / aa);
             p[2] = toByte(ar / aa);
@@ -337,12 +342,20 @@ std::vector<Rgb8> classicPalette() {
             for (int b = 0; b < 6; ++b)
                 p.push_back({static_cast<uint8_t>(r * 51), static_cast<uint8_t>(g * 51), static_cast<uint8_t>(b * 51)});
     for (const DiscColours* d : {&kRed, &kGreen}) {
-        for (int k = 0; k <= 16; ++k) p.push_back(quantise(mix(d->base, kWhite, k / 16.0)));
+        for (int k = 0; k <= 11; ++k) p.push_back(quantise(mix(d->base, kWhite, kSheen * k / 11)));
+        p.push_back(quantise(mix(d->base, kWhite, 0.5)));
+        p.push_back(quantise(mix(d->base, kWhite, 0.75)));
+        p.push_back(quantise(hubColour(*d)));
         p.push_back(quantise(d->rim));
         p.push_back(quantise(holeEdgeColour(*d)));
     }
     p.push_back(quantise(kLetter));
     p.push_back(quantise(mix(kLetter, kLabel, 0.5)));
+    if (p.size() > 256) {
+        std::fprintf(stderr, "draw_icons: classic palette has %zu entries\n", p.size());
+        std::exit(1);
+    }
+    p.resize(256, Rgb8{0, 0, 0});
     return p;
 }
 
@@ -421,7 +434,7 @@ std::vector<uint8_t> dib8(const Image& img) {
     std::vector<uint8_t> v;
     putInfoHeader(v, n, 8, stride * n + maskBytes, 256);
     for (int i = 0; i < 256; ++i) {
-        const Rgb8 c = i < static_cast<int>(pal.size()) ? pal[i] : Rgb8{0, 0, 0};
+        const Rgb8 c = pal[i];
         v.push_back(c.b);
         v.push_back(c.g);
         v.push_back(c.r);
@@ -443,7 +456,7 @@ std::vector<uint8_t> dib8(const Image& img) {
     return v;
 }
 
-std::vector<uint8_t> buildIco(const DiscColours& pal) {
+std::vector<uint8_t> buildIco(const DiscColours& disc) {
     struct Entry {
         int size, bits;
         std::vector<uint8_t> data;
@@ -451,10 +464,10 @@ std::vector<uint8_t> buildIco(const DiscColours& pal) {
     std::vector<Entry> entries;
     const Layout* l32 = nullptr;
     for (const Layout& L : kLayouts) {
-        entries.push_back({L.size, 32, dib32(render(L, pal))});
+        entries.push_back({L.size, 32, dib32(render(L, disc))});
         if (L.size == 32) l32 = &L;
     }
-    entries.push_back({32, 8, dib8(render(*l32, pal))});
+    entries.push_back({32, 8, dib8(render(*l32, disc))});
 
     std::vector<uint8_t> out;
     put16(out, 0);
