@@ -65,15 +65,18 @@ long FakeRegistry::Open(Handle root, const std::wstring& subKey, Handle* key, bo
 }
 
 long FakeRegistry::RegOpenKeyW(Handle root, const std::wstring& subKey, Handle* key) {
+    ++calls_;
     return Open(root, subKey, key, false);
 }
 
 long FakeRegistry::RegCreateKeyW(Handle root, const std::wstring& subKey, Handle* key) {
+    ++calls_;
     return Open(root, subKey, key, true);
 }
 
 long FakeRegistry::RegQueryValueExW(Handle key, const std::wstring& name, std::uint32_t* type,
                                     std::uint8_t* data, std::uint32_t* size) {
+    ++calls_;
     Key* k = KeyOf(key);
     if (!k) return kErrorInvalidHandle;
     auto v = std::find_if(k->values.begin(), k->values.end(),
@@ -98,6 +101,7 @@ long FakeRegistry::RegQueryValueExW(Handle key, const std::wstring& name, std::u
 
 long FakeRegistry::RegSetValueExW(Handle key, const std::wstring& name, std::uint32_t type,
                                   const std::uint8_t* data, std::uint32_t size) {
+    ++calls_;
     Key* k = KeyOf(key);
     if (!k) return kErrorInvalidHandle;
     ++writes_;
@@ -112,6 +116,7 @@ long FakeRegistry::RegSetValueExW(Handle key, const std::wstring& name, std::uin
 }
 
 long FakeRegistry::RegDeleteValueW(Handle key, const std::wstring& name) {
+    ++calls_;
     Key* k = KeyOf(key);
     if (!k) return kErrorInvalidHandle;
     const std::wstring& path = handles_[key];
@@ -125,6 +130,7 @@ long FakeRegistry::RegDeleteValueW(Handle key, const std::wstring& name) {
 }
 
 long FakeRegistry::RegCloseKey(Handle key) {
+    ++calls_;
     return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }
 

@@ -38,6 +38,8 @@ public:
     void RefuseWritesUnder(Handle root) { refusedRoot_ = root; }
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     int Writes() const { return writes_; }
+    // Every call through the interface, reads included.
+    int Calls() const { return calls_; }
 
 private:
     struct Key {
@@ -53,4 +55,5 @@ private:
     Handle nextHandle_ = 0x1000;
     Handle refusedRoot_ = 0;
     int writes_ = 0;
+    int calls_ = 0;
 };
