@@ -30,7 +30,8 @@ struct UnixDriveRequest {
     USHORT deviceOffset;
     USHORT labelOffset;
 };
-// Must match Wine byte for byte or the request is rejected as malformed.
+// Must match Wine byte for byte: Wine rejects a shorter request and reads
+// the fields of a differently laid out one from the wrong places.
 static_assert(sizeof(UnixDriveRequest) == 32, "layout of struct mountmgr_unix_drive");
 static_assert(offsetof(UnixDriveRequest, letter) == 24, "layout of struct mountmgr_unix_drive");
 
@@ -48,6 +49,7 @@ DWORD sendUnixDriveRequest(wchar_t letter, ULONG driveType, const std::string& m
     UnixDriveRequest request{};
     request.size = static_cast<ULONG>(buffer.size());
     request.type = driveType;
+    // Wine 8.0 ignores it when defining; it states what the drive stands for.
     request.fsType = kFsTypeIso9660;
     request.letter = letter;
     if (!mountPoint.empty()) {
@@ -73,6 +75,13 @@ DWORD defineWineCdRomDrive(wchar_t letter, const std::wstring& unixFolder) {
     // The mount manager stores the path as a symlink target relative to
     // dosdevices/, so a relative path would silently point somewhere else.
     if (!unixFolder.empty() && unixFolder[0] != L'/') return ERROR_BAD_PATHNAME;
+    // Wine accepts a dangling target and shows an empty disc, which turns a
+    // typo in a test into a baffling failure far from its cause.
+    if (!unixFolder.empty()) {
+        DWORD attributes = GetFileAttributesW(unixToWindowsPath(unixFolder).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return ERROR_PATH_NOT_FOUND;
+    }
     return sendUnixDriveRequest(letter, DRIVE_CDROM, toUtf8(unixFolder));
 }
 

@@ -49,8 +49,9 @@ std::wstring unixToWindowsPath(const std::wstring& unixPath) {
     if (!dos) return {};
     std::wstring result(dos);
     HeapFree(GetProcessHeap(), 0, dos);
-    // Wine answers in NT form (\\?\Z:\...) which many Win32 calls accept but
-    // which reads badly in messages and breaks naive path comparisons.
+    // Older Wine versions answer in NT form (\\?\Z:\...), which reads badly in
+    // messages and breaks naive path comparisons; 8.0 gives Z:\... already.
+    // A path no drive reaches stays \\?\unix\..., which CreateFileW accepts.
     const std::wstring ntPrefix = L"\\\\?\\";
     if (result.compare(0, ntPrefix.size(), ntPrefix) == 0 && result.size() > ntPrefix.size() + 1 &&
         result[ntPrefix.size() + 1] == L':')

@@ -10,8 +10,9 @@ bool isRunningUnderWine();
 
 // Unix paths travel as wide strings so that callers holding Win32 strings
 // (argv, environment, GetTempPathW) need no conversion of their own.
-// Both return an empty string when the path cannot be mapped, e.g. when not
-// running under Wine or when no drive letter reaches the unix folder.
+// Both return an empty string when not running under Wine or when Wine
+// refuses the path. A unix path no drive letter reaches comes back as
+// \\?\unix\..., which the file APIs accept but which is not a drive path.
 std::wstring unixToWindowsPath(const std::wstring& unixPath);
 std::wstring windowsToUnixPath(const std::wstring& windowsPath);
 
