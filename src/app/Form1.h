@@ -142,4 +142,14 @@ private:
     bool m_bChangingState = false;
     bool m_bResizedOnce = false;
     bool m_bExited = false;
+
+    // Shell-notification detection.
+    // WindowProc's address as the system calls it; made on the first hook and kept.
+    Handle m_hookProcedure = 0;
+    // Cancels a shell registration still held when the window object goes away.
+    struct ShellNotifyGuard {
+        Form1& owner;
+        ~ShellNotifyGuard();
+    };
+    ShellNotifyGuard m_shellNotifyGuard{*this};
 };

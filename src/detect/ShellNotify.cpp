@@ -1,21 +1,63 @@
 #include "app/Form1.h"
 
-// Filled in with shell-notification detection.
-void Form1::subclassit() {
-    Timer7.SetEnabled(false);
-    Check[4].SetEnabled(false);
+namespace {
+// Every source level the shell knows, every event kind: the filtering is ours.
+constexpr int kAllSources = 0xFF;
+constexpr std::int32_t kAllEvents = -1;  // 0xFFFFFFFF
+constexpr std::int32_t kRecursive = -1;  // true with all bits set
+}  // namespace
+
+bool Form1::RegisterShellNotify(Handle hWnd) {
+    if (m_hShellNotify != 0) return false;
+    // The desktop is the root of the shell namespace: watching it recursively sees every drive.
+    m_pidlDesktop = GetSpecialFolderItem(0, kCsidlDesktop);
+    if (m_pidlDesktop == 0) return false;
+    const ChangeNotifyEntry entry{m_pidlDesktop, kRecursive};
+    m_hShellNotify =
+        m_platform.shell.SHChangeNotifyRegister(hWnd, kAllSources, kAllEvents, kWmShellNotify, 1, &entry);
+    if (m_hShellNotify != 0) return true;
+    // Nothing refers to the item without a registration, and a later attempt makes its own.
+    m_platform.shell.CoTaskMemFree(m_pidlDesktop);
+    m_pidlDesktop = 0;
+    return false;
 }
-void Form1::unsubclassit() {
-    Timer7.SetEnabled(true);
-    Timer1.SetEnabled(false);
-    Check[4].SetEnabled(true);
+
+bool Form1::DeregisterShellNotify() {
+    if (m_hShellNotify == 0) return false;
+    // Refused: keep both, the registration may still be live and can be cancelled later.
+    if (!m_platform.shell.SHChangeNotifyDeregister(m_hShellNotify)) return false;
+    m_hShellNotify = 0;
+    m_platform.shell.CoTaskMemFree(m_pidlDesktop);
+    m_pidlDesktop = 0;
+    return true;
 }
-void Form1::NotificationReceipt(std::uintptr_t, std::intptr_t) {}
-std::intptr_t Form1::WindowProc(Handle, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; }
-bool Form1::HookWindowProc(Handle) { return false; }
-bool Form1::UnhookWindowProc(Handle) { return false; }
-bool Form1::RegisterShellNotify(Handle) { return false; }
-bool Form1::DeregisterShellNotify() { return false; }
-Handle Form1::GetSpecialFolderItem(Handle, int) { return 0; }
-std::wstring Form1::GetItemDisplayName(Handle) { return L""; }
-std::wstring Form1::GetItemPath(Handle) { return L""; }
+
+void Form1::NotificationReceipt(std::uintptr_t wParam, std::intptr_t lParam) {
+    Handle firstItem = 0;
+    Handle secondItem = 0;
+    // The record lives only while the shell's message is being handled: copy it now.
+    if (!m_platform.shell.ReadNotifyRecord(wParam, &firstItem, &secondItem)) firstItem = 0;
+    std::wstring path;
+    // The whole code is compared: a media insertion combined with any other bit is not one.
+    if (lParam == static_cast<std::intptr_t>(kShcneMediaInserted) && firstItem != 0) {
+        // An item without a display name is not something the user could have inserted.
+        if (!GetItemDisplayName(firstItem).empty()) path = GetItemPath(firstItem);
+    }
+    ReportArrival(path);
+}
+
+Handle Form1::GetSpecialFolderItem(Handle hOwner, int folder) {
+    Handle item = 0;
+    if (m_platform.shell.SHGetSpecialFolderLocation(hOwner, folder, &item) != 0) return 0;
+    return item;
+}
+
+Form1::ShellNotifyGuard::~ShellNotifyGuard() {
+    try {
+        owner.DeregisterShellNotify();
+        // A refused cancellation leaves the item with us, and nobody else will free it.
+        if (owner.m_pidlDesktop != 0) owner.m_platform.shell.CoTaskMemFree(owner.m_pidlDesktop);
+        owner.m_pidlDesktop = 0;
+    } catch (...) {
+    }
+}

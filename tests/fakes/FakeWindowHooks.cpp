@@ -42,13 +42,14 @@ std::intptr_t FakeWindowHooks::CallWindowProcW(Handle previous, Handle window, s
                                                std::uintptr_t wParam, std::intptr_t lParam) {
     if (previous == kOriginalProcedure) {
         original.push_back(message);
-        return 0;
+        return originalResult;
     }
     auto h = hooks_.find(previous);
     return h == hooks_.end() ? 0 : h->second(window, message, wParam, lParam);
 }
 
 Handle FakeWindowHooks::HookProcedure(Handler handler) {
+    ++proceduresMade;
     const Handle h = nextHook_++;
     hooks_[h] = std::move(handler);
     return h;

@@ -25,8 +25,10 @@ public:
                        std::intptr_t lParam = 0);
     Handle Procedure(Handle window) const;
     bool HasProp(Handle window, const std::wstring& name) const;
-    // Messages that reached the original procedure.
+    // Messages that reached the original procedure, and what it answers.
     std::vector<std::uint32_t> original;
+    std::intptr_t originalResult = 0;
+    int proceduresMade = 0;
     bool refuseSetProcedure = false;
     bool refuseSetProp = false;
 

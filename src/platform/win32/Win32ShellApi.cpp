@@ -1,0 +1,109 @@
+#include "platform/win32/Win32ShellApi.h"
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+#ifndef _WIN64
+// The 32-bit program hands these records to the shell as they are laid out in memory.
+static_assert(sizeof(SHChangeNotifyEntry) == 8, "item pointer and recursive flag");
+static_assert(sizeof(SHFILEINFOA) == 352, "icon, index, attributes, 260 + 80 characters");
+#endif
+
+using RegisterFn = ULONG(WINAPI*)(HWND window, int sources, LONG events, UINT message, int count,
+                                  const SHChangeNotifyEntry* entries);
+using DeregisterFn = BOOL(WINAPI*)(ULONG registration);
+
+constexpr WORD kRegisterOrdinal = 2;
+constexpr WORD kDeregisterOrdinal = 4;
+
+FARPROC Shell32Ordinal(WORD ordinal) {
+    // The program imports shell32 already, so the module is loaded for its whole life.
+    HMODULE shell32 = ::GetModuleHandleW(L"shell32.dll");
+    if (shell32 == nullptr) shell32 = ::LoadLibraryW(L"shell32.dll");
+    return shell32 == nullptr ? nullptr : ::GetProcAddress(shell32, MAKEINTRESOURCEA(ordinal));
+}
+
+// Through void(*)(): an exported address has no type of its own.
+template <typename Fn>
+Fn Shell32Function(WORD ordinal) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(Shell32Ordinal(ordinal)));
+}
+
+RegisterFn RegisterFunction() {
+    static const RegisterFn function = Shell32Function<RegisterFn>(kRegisterOrdinal);
+    return function;
+}
+
+DeregisterFn DeregisterFunction() {
+    static const DeregisterFn function = Shell32Function<DeregisterFn>(kDeregisterOrdinal);
+    return function;
+}
+
+PCIDLIST_ABSOLUTE AsItem(Handle pidl) { return reinterpret_cast<PCIDLIST_ABSOLUTE>(pidl); }
+
+}  // namespace
+
+long Win32ShellApi::SHGetSpecialFolderLocation(Handle owner, int folder, Handle* pidl) {
+    PIDLIST_ABSOLUTE item = nullptr;
+    const HRESULT result = ::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), folder, &item);
+    *pidl = SUCCEEDED(result) ? reinterpret_cast<Handle>(item) : 0;
+    return result;
+}
+
+std::uint32_t Win32ShellApi::SHChangeNotifyRegister(Handle window, int sources, std::int32_t events,
+                                                    std::uint32_t message, int count,
+                                                    const ChangeNotifyEntry* entries) {
+    const RegisterFn registerFunction = RegisterFunction();
+    if (registerFunction == nullptr || count < 1 || entries == nullptr) return 0;
+    std::vector<SHChangeNotifyEntry> shellEntries(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        shellEntries[i].pidl = AsItem(entries[i].pidl);
+        shellEntries[i].fRecursive = entries[i].recursive;
+    }
+    return registerFunction(reinterpret_cast<HWND>(window), sources, events, message, count,
+                            shellEntries.data());
+}
+
+bool Win32ShellApi::SHChangeNotifyDeregister(std::uint32_t registration) {
+    const DeregisterFn deregisterFunction = DeregisterFunction();
+    return deregisterFunction != nullptr && deregisterFunction(registration) != FALSE;
+}
+
+void Win32ShellApi::CoTaskMemFree(Handle block) { ::CoTaskMemFree(reinterpret_cast<void*>(block)); }
+
+bool Win32ShellApi::GetDisplayNameOf(Handle pidl, std::wstring* displayName260) {
+    // The shell does not check the item it is given.
+    if (pidl == 0) return false;
+    SHFILEINFOW info{};
+    if (::SHGetFileInfoW(reinterpret_cast<LPCWSTR>(pidl), 0, &info, sizeof info,
+                         SHGFI_PIDL | SHGFI_DISPLAYNAME) == 0)
+        return false;
+    displayName260->assign(info.szDisplayName, MAX_PATH);
+    return true;
+}
+
+bool Win32ShellApi::SHGetPathFromIDListW(Handle pidl, wchar_t* path260) {
+    if (pidl == 0) return false;
+    return ::SHGetPathFromIDListW(AsItem(pidl), path260) != FALSE;
+}
+
+bool Win32ShellApi::ReadNotifyRecord(std::uintptr_t wParam, Handle* firstItem, Handle* secondItem) {
+    if (wParam == 0) return false;
+    // The shell's record: two item id list pointers, side by side.
+    PCIDLIST_ABSOLUTE items[2] = {};
+    std::memcpy(items, reinterpret_cast<const void*>(wParam), sizeof items);
+    *firstItem = reinterpret_cast<Handle>(items[0]);
+    *secondItem = reinterpret_cast<Handle>(items[1]);
+    return true;
+}
+
+void Win32ShellApi::ShellExecuteW(const std::wstring& file, const std::wstring& directory, int showCommand) {
+    ::ShellExecuteW(nullptr, nullptr, file.c_str(), nullptr, directory.empty() ? nullptr : directory.c_str(),
+                    showCommand);
+}
