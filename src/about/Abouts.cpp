@@ -1,7 +1,8 @@
 #include "about/Abouts.h"
 
-const wchar_t kHomePageAddress[] = L"https://trayhush.example.org";
-const wchar_t kMailAddress[] = L"support@trayhush.example.org";
+// Short enough to fit the About box's link labels, which are as wide as their text.
+const wchar_t kHomePageAddress[] = L"https://trayhush.example";
+const wchar_t kMailAddress[] = L"mail@trayhush.example";
 const wchar_t kMakerLine[] = L"By the Trayhush developers";
 
 namespace {

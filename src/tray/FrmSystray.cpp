@@ -1,7 +1,5 @@
 #include "tray/FrmSystray.h"
 
-#include <stdexcept>
-
 #include "tray/TipField.h"
 #include "tray/TrayCallback.h"
 
@@ -62,7 +60,7 @@ std::int32_t FrmSystray::AddMenuItem(const std::wstring& sCaption, const std::ws
     } else {
         index = static_cast<std::int32_t>(mnuSysTray.size());
         // Item indexes are 16-bit.
-        if (index > 32767) throw std::overflow_error("tray menu index beyond 32767");
+        if (index > 32767) throw MenuIndexOverflow{};
         mnuSysTray.emplace_back();
     }
     MenuElement& element = mnuSysTray[index];

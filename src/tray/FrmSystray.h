@@ -9,6 +9,9 @@
 #include "platform/TrayApi.h"
 #include "platform/UiApi.h"
 
+// Raised by AddMenuItem when an item would need an index beyond 32767.
+struct MenuIndexOverflow {};
+
 // The notification-area icon: a hidden window of its own that holds the icon record,
 // turns the shell's mouse callbacks into events and owns a popup menu of keyed items.
 class FrmSystray {

@@ -19,6 +19,8 @@ struct TrayLog {
     int closes = 0;
     std::vector<TrayMenuItem> lastMenu;
     int lastDefault = -1;
+    int popups = 0;
+    int foregroundSwitchesAtPopup = -1;  // how many there had been when the menu opened
     int menuChoice = -1;  // what the next popup returns
     FrmSystray* component = nullptr;
 };
@@ -36,6 +38,8 @@ public:
     int TrackPopupMenu(const std::vector<TrayMenuItem>& items, int defaultIndex) override {
         log_.lastMenu = items;
         log_.lastDefault = defaultIndex;
+        ++log_.popups;
+        log_.foregroundSwitchesAtPopup = log_.foregroundSwitches;
         return log_.menuChoice;
     }
     void Close() override { ++log_.closes; }

@@ -1,0 +1,83 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/FormPeer.h"
+#include "platform/win32/ListBoxPeer.h"
+#include "platform/win32/UiHandles.h"
+#include "platform/win32/WindowTimer.h"
+
+class CheckBox;
+class Form1;
+
+// The main window: Form1's options panel, drive list, hidden signal field and timers over
+// a real window. It is created hidden; sizes and positions that Form1 sees are in twips.
+class MainWindow : public FormPeer {
+public:
+    // Creates the hidden window and its controls and binds them, and the window, to form.
+    MainWindow(HINSTANCE instance, Form1& form);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND Hwnd() const { return window_; }
+    HWND ControlWindow(int id) const;
+    // The window's first display: its first resize sends it to the tray before it was
+    // ever seen. From then on, the window's own size changes reach the form.
+    void FirstDisplay();
+
+    Handle WindowHandle() override;
+    void Show() override;
+    void Hide() override;
+    // A hidden window counts as minimised: the program only ever minimises to the tray.
+    bool IsMinimized() override;
+    void SetMinimized(bool minimized) override;
+    double Width() override;
+    double Height() override;
+    void Move(int left, int top) override;
+    double ScreenWidth() override;
+    double ScreenHeight() override;
+    void BringToFront() override;
+    void ShowInTaskList(bool shown) override;
+    void SetIcon(Handle icon) override;
+    void UnloadAllWindows() override;
+
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void CreateControls(HINSTANCE instance);
+    void BindControls();
+    void UnbindControls();
+    // Fonts and control positions for a DPI; returns the window size in pixels.
+    SIZE LayOut(unsigned dpi);
+    RECT MonitorRect() const;
+    CheckBox* CheckBoxOf(int id);
+
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnCheckBoxClicked(int id);
+    void OnListSelectionChanged();
+    LRESULT OnTimer(WPARAM id);
+    LRESULT OnSize();
+    LRESULT OnClose();
+    LRESULT OnEndSession(WPARAM ending);
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFocus();
+
+    Form1& form_;
+    HWND window_ = nullptr;
+    unsigned dpi_ = 96;
+    UniqueFont font_;
+    UniqueFont boldFont_;
+    std::map<int, HWND> controls_;
+    std::vector<std::unique_ptr<ControlPeer>> peers_;
+    ListBoxPeer* listPeer_ = nullptr;
+    std::vector<std::unique_ptr<WindowTimer>> timers_;
+    bool resizeReachesForm_ = false;
+    bool layingOut_ = false;
+    bool inTaskList_ = true;
+    HWND lastFocus_ = nullptr;
+};

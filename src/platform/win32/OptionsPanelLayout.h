@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/Dpi.h"
+
+enum class PanelControlKind { CheckBox, GroupBox, ListBox, HiddenEdit };
+
+// One control of the main window, in its design units.
+struct PanelControl {
+    int id;
+    PanelControlKind kind;
+    int containerId;  // 0: the window itself, else the id of the group box that holds it
+    TwipsRect rect;   // relative to the container
+    bool bold;
+};
+
+constexpr int kPanelClientWidthTwips = 4410;
+constexpr int kPanelClientHeightTwips = 2895;
+
+// The controls in tab order, which is also the order they are created in.
+const std::vector<PanelControl>& OptionsPanelControls();
+
+// A control's rectangle in the window's client area, in twips.
+TwipsRect ClientTwipsRect(const PanelControl& control);
+// The same in pixels for a DPI.
+RECT ClientPixelRect(const PanelControl& control, unsigned dpi);

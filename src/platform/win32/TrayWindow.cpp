@@ -1,0 +1,98 @@
+#include "platform/win32/TrayWindow.h"
+
+#include <shellapi.h>
+
+#include "platform/win32/TrayIconData.h"
+#include "platform/win32/TrayPopupMenu.h"
+#include "platform/win32/WindowProcedure.h"
+#include "tray/FrmSystray.h"
+
+namespace {
+
+const wchar_t kTrayWindowClass[] = L"TrayhushTrayWindow";
+
+// Explorer broadcasts this after it (re)creates the taskbar: icons must be added again.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+HICON DefaultWindowIcon() { return LoadIconW(nullptr, IDI_APPLICATION); }
+
+}  // namespace
+
+TrayWindow::TrayWindow(HINSTANCE instance, FrmSystray& component) : component_(component) {
+    EnsureWindowClass(instance, kTrayWindowClass, OwnedWindowProcedure<TrayWindow>,
+                      DefaultWindowIcon(), nullptr);
+    TaskbarCreatedMessage();
+    CreateWindowExW(0, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+}
+
+TrayWindow::~TrayWindow() { Close(); }
+
+Handle TrayWindow::WindowHandle() { return reinterpret_cast<Handle>(window_); }
+
+Handle TrayWindow::WindowIcon() {
+    if (!window_) return reinterpret_cast<Handle>(DefaultWindowIcon());
+    return static_cast<Handle>(GetClassLongPtrW(window_, GCLP_HICON));
+}
+
+bool TrayWindow::Shell_NotifyIconW(std::uint32_t command, const NotifyIconRecord& record) {
+    NOTIFYICONDATAA data = ToNotifyIconData(record);
+    return Shell_NotifyIconA(command, &data) != FALSE;
+}
+
+void TrayWindow::SetForegroundWindow() {
+    if (window_) ::SetForegroundWindow(window_);
+}
+
+int TrayWindow::TrackPopupMenu(const std::vector<TrayMenuItem>& items, int defaultIndex) {
+    if (!window_) return -1;
+    const UniqueMenu menu = BuildTrayPopupMenu(items, defaultIndex);
+    if (!menu) return -1;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const UINT command = static_cast<UINT>(
+        ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                         cursor.x, cursor.y, 0, window_, nullptr));
+    // The documented quirk of menus of notification icons: unless the owner gets a message
+    // after the menu closes, the next popup opens and closes at once.
+    PostMessageW(window_, WM_NULL, 0, 0);
+    return ChosenItemIndex(command);
+}
+
+void TrayWindow::Close() {
+    if (!window_) return;
+    const HWND window = window_;
+    window_ = nullptr;
+    DestroyWindow(window);
+}
+
+LRESULT TrayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCREATE:
+            window_ = window;
+            break;
+        case FrmSystray::kCallbackMessage:
+            return OnIconCallback(lParam);
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            break;
+        default:
+            if (message == TaskbarCreatedMessage() && message != 0) return OnTaskbarCreated();
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT TrayWindow::OnIconCallback(LPARAM lParam) {
+    // The component may close this window from inside the event (the menu's exit): return
+    // without touching it again.
+    component_.OnCallback(LOWORD(lParam));
+    return 0;
+}
+
+LRESULT TrayWindow::OnTaskbarCreated() {
+    component_.OnTaskbarCreated();
+    return 0;
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "app/Form1.h"
+#include "platform/Platform.h"
+#include "platform/win32/ComApartment.h"
+#include "platform/win32/MainWindow.h"
+#include "platform/win32/UiHandles.h"
+#include "platform/win32/Win32FileSystemApi.h"
+#include "platform/win32/Win32KeyboardApi.h"
+#include "platform/win32/Win32ProcessApi.h"
+#include "platform/win32/Win32RegistryApi.h"
+#include "platform/win32/Win32ShellApi.h"
+#include "platform/win32/Win32SystemApi.h"
+#include "platform/win32/Win32UiApi.h"
+#include "platform/win32/Win32WindowHookApi.h"
+
+// The program: the Win32 services, the main window over Form1, and the message loop.
+class Win32App {
+public:
+    explicit Win32App(HINSTANCE instance);
+    ~Win32App();
+    Win32App(const Win32App&) = delete;
+    Win32App& operator=(const Win32App&) = delete;
+
+    // Runs the program to its end and returns the process exit code.
+    int Run();
+
+private:
+    void LoadTrayImages();
+
+    HINSTANCE instance_;
+    ComApartment com_;
+    Win32RegistryApi registry_;
+    Win32FileSystemApi files_;
+    Win32ProcessApi processes_;
+    Win32KeyboardApi keyboard_;
+    Win32ShellApi shell_;
+    Win32WindowHookApi hooks_;
+    Win32SystemApi system_;
+    Win32UiApi ui_;
+    Platform platform_;
+    // Outlive the form, whose tray icon and window show them.
+    UniqueIcon redDisc_;
+    UniqueIcon greenDisc_;
+    Form1 form_;
+    std::unique_ptr<MainWindow> window_;
+};

@@ -1,0 +1,15 @@
+#include "platform/win32/Win32UiApi.h"
+
+#include "about/Abouts.h"
+#include "platform/win32/AboutWindow.h"
+#include "platform/win32/TrayWindow.h"
+
+std::unique_ptr<TrayWindowPeer> Win32UiApi::CreateTrayWindow(FrmSystray& component) {
+    return std::make_unique<TrayWindow>(instance_, component);
+}
+
+void Win32UiApi::ShowAboutModal(Abouts& about) {
+    about.Form_Load();
+    AboutWindow box(instance_, IsWindow(owner_) ? owner_ : nullptr, about);
+    box.ShowModal();
+}
