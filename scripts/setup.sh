@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest            # native build and unit tests
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64
-  wine wine64                                  # runs the Windows build
+  wine wine64 fonts-wine                       # runs the Windows build
   xvfb xauth x11-utils imagemagick             # a display for windows, and screenshots
 )
 

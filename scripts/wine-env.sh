@@ -160,6 +160,11 @@ _th_boot_prefix() {
         return 1
     fi
     rm -f "$log"
+    # Wine here loads fonts only from the prefix: without Tahoma its windows fall back to
+    # a wider face that clips the program's captions in screenshots.
+    if [ -d /usr/share/wine/fonts ] && [ -d "${WINEPREFIX}/drive_c/windows/Fonts" ]; then
+        cp -n /usr/share/wine/fonts/*.ttf "${WINEPREFIX}/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
     TH_WINEBOOT_SECONDS=$((SECONDS - started))
     export TH_WINEBOOT_SECONDS
     return 0

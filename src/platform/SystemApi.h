@@ -6,7 +6,7 @@ class SystemApi {
 public:
     virtual ~SystemApi() = default;
     // Claims the single-instance token (a named mutex held until the process ends).
-    // False when another instance already holds it.
+    // False when another instance already holds it; true again once this process holds it.
     virtual bool ClaimSingleInstance() = 0;
     // Folder of the running executable, without a trailing backslash unless it is a drive root.
     virtual std::wstring ExecutableFolder() = 0;

@@ -36,10 +36,12 @@ void Win32App::LoadTrayImages() {
 }
 
 int Win32App::Run() {
+    // Another instance runs: end at once, before any window, icon or registry access.
+    // The claim is kept, so start-up's own check finds it already held.
+    if (!system_.ClaimSingleInstance()) return 0;
     LoadTrayImages();
     window_ = std::make_unique<MainWindow>(instance_, form_);
     ui_.SetOwnerWindow(window_->Hwnd());
-    // Another instance runs: end at once, having shown and stored nothing.
     if (!form_.Form_Load()) return 0;
     window_->FirstDisplay();
     RunMessageLoop();
