@@ -15,9 +15,14 @@ target_compile_definitions(trayhush_platform PUBLIC ${TH_WIN32_DEFINITIONS})
 target_compile_options(trayhush_platform PRIVATE ${TH_WARNINGS} -ffunction-sections -fdata-sections)
 target_link_libraries(trayhush_platform PUBLIC trayhush_logic ${TH_SYSTEM_LIBS})
 
-add_executable(Trayhush WIN32 src/platform/win32/EntryPoint.cpp resources/Trayhush.rc)
+add_executable(Trayhush WIN32 src/platform/win32/EntryPoint.cpp src/app/LeanRuntime.cpp
+               resources/Trayhush.rc)
+# windres reports no dependencies of its own: without these, a redrawn icon would not
+# reach the program until a clean build.
+set_source_files_properties(resources/Trayhush.rc PROPERTIES OBJECT_DEPENDS
+  "${PROJECT_SOURCE_DIR}/resources/disc_green.ico;${PROJECT_SOURCE_DIR}/resources/disc_red.ico;${PROJECT_SOURCE_DIR}/resources/Trayhush.manifest;${PROJECT_SOURCE_DIR}/resources/resource_ids.h")
 target_compile_options(Trayhush PRIVATE ${TH_WARNINGS})
-target_link_options(Trayhush PRIVATE -municode ${TH_STATIC_LINK} -s -Wl,--gc-sections)
+target_link_options(Trayhush PRIVATE -municode ${TH_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 target_link_libraries(Trayhush PRIVATE trayhush_platform)
 set_target_properties(Trayhush PROPERTIES OUTPUT_NAME Trayhush RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
@@ -35,3 +40,106 @@ target_link_libraries(win32_tests PRIVATE trayhush_platform trayhush_fakes GTest
 add_dependencies(win32_tests Trayhush)
 add_test(NAME win32_tests COMMAND win32_tests)
 set_tests_properties(win32_tests PROPERTIES ENVIRONMENT "TH_EXE=$<TARGET_FILE:Trayhush>")
+
+# ---- Autorun suppression: helper programs for the Win32 tests, and the scan benchmark ----
+# The helpers land beside win32_tests, where the tests look for them: a stand-in for a
+# disc's autorun program, a probe of the Shift key as another program sees it, and a probe
+# of the show state a program was started with. They are window-subsystem programs: under
+# Wine a console program gets a console host that can outlive it and keep the test
+# runner's output pipe open.
+foreach(th_helper sleeper shift_state show_state)
+  add_executable(th_${th_helper} tests/win32/helpers/${th_helper}.cpp)
+  target_compile_definitions(th_${th_helper} PRIVATE ${TH_WIN32_DEFINITIONS})
+  target_compile_options(th_${th_helper} PRIVATE ${TH_WARNINGS})
+  target_link_options(th_${th_helper} PRIVATE -municode -mwindows ${TH_STATIC_LINK})
+  target_link_libraries(th_${th_helper} PRIVATE user32)
+  set_target_properties(th_${th_helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  add_dependencies(win32_tests th_${th_helper})
+endforeach()
+
+# Built with everything, run by hand under Wine (never by ctest): prints medians.
+add_executable(bench_process_scan bench/ProcessScanBench.cpp)
+target_compile_options(bench_process_scan PRIVATE ${TH_WARNINGS})
+target_link_options(bench_process_scan PRIVATE -municode ${TH_STATIC_LINK})
+target_link_libraries(bench_process_scan PRIVATE trayhush_platform)
+set_target_properties(bench_process_scan PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_dependencies(bench_process_scan th_sleeper)
+# ---- end of the autorun suppression block ----
+
+# ---- Disc arrival detection: the volume-polling benchmark ----
+# Built with everything, run by hand under Wine (never by ctest): prints medians. It defines
+# its CD-ROM drives through Wine's mount manager with the tests' drive helpers.
+add_executable(bench_polling bench/PollingBench.cpp tests/win32/TempFolder.cpp
+               tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
+               tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
+target_include_directories(bench_polling PRIVATE tests tests/win32)
+target_compile_options(bench_polling PRIVATE ${TH_WARNINGS})
+target_link_options(bench_polling PRIVATE -municode ${TH_STATIC_LINK})
+target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes)
+set_target_properties(bench_polling PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# ---- end of the volume-polling benchmark ----
+
+# ---- End to end: the real Trayhush.exe driven from outside under Wine ----
+# th_notify_probe.dll is loaded into the running program by th_inject.exe (or by the
+# driver itself) to raise the shell's media notification there, since Wine delivers those
+# only inside the process that raises them. The program itself carries no test hook.
+set(TH_E2E_SUPPORT tests/e2e/support/ErrorText.cpp tests/e2e/support/RemoteLibrary.cpp)
+add_library(th_notify_probe SHARED tests/e2e/notify_probe/DllMain.cpp
+            tests/e2e/notify_probe/MediaInserted.cpp tests/e2e/notify_probe/TrayIconId.cpp)
+target_compile_definitions(th_notify_probe PRIVATE ${TH_WIN32_DEFINITIONS})
+target_compile_options(th_notify_probe PRIVATE ${TH_WARNINGS})
+target_link_options(th_notify_probe PRIVATE ${TH_STATIC_LINK})
+target_link_libraries(th_notify_probe PRIVATE shell32 user32)
+set_target_properties(th_notify_probe PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_executable(th_inject tests/e2e/tools/th_inject.cpp ${TH_E2E_SUPPORT})
+target_include_directories(th_inject PRIVATE tests)
+target_compile_definitions(th_inject PRIVATE ${TH_WIN32_DEFINITIONS})
+target_compile_options(th_inject PRIVATE ${TH_WARNINGS})
+target_link_options(th_inject PRIVATE -municode ${TH_STATIC_LINK})
+target_link_libraries(th_inject PRIVATE psapi)
+set_target_properties(th_inject PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp tests/e2e/support/*.cpp)
+add_executable(th_e2e ${TH_E2E_SOURCES} tests/win32/TempFolder.cpp tests/win32/support/WineDrive.cpp
+               tests/support/WineMountManager.cpp tests/support/WinePaths.cpp
+               tests/support/VolumeBroadcast.cpp)
+target_include_directories(th_e2e PRIVATE tests resources)
+target_compile_definitions(th_e2e PRIVATE ${TH_WIN32_DEFINITIONS})
+target_compile_options(th_e2e PRIVATE ${TH_WARNINGS})
+target_link_options(th_e2e PRIVATE ${TH_STATIC_LINK})
+target_link_libraries(th_e2e PRIVATE GTest::gtest user32 shell32 advapi32 psapi)
+set_target_properties(th_e2e PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_dependencies(th_e2e Trayhush th_notify_probe th_inject th_sleeper th_show_state)
+add_test(NAME e2e COMMAND th_e2e)
+# One Trayhush per session and machine-wide settings: nothing else may run beside it.
+set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE ENVIRONMENT
+  "TH_EXE=$<TARGET_FILE:Trayhush>;TH_NOTIFY_PROBE=$<TARGET_FILE:th_notify_probe>;TH_SLEEPER=$<TARGET_FILE:th_sleeper>;TH_SHOW_STATE=$<TARGET_FILE:th_show_state>")
+# ---- end of the end-to-end block ----
+
+# ---- Demonstration: scripts/demo.sh runs th_demo.exe under Wine ----
+# The disc's own autorun program and a stand-in for the user's DVD player, both tiny
+# windowed programs, and the driver that plays the scene and prints its timeline.
+foreach(th_demo_program demoauto demoplayer)
+  add_executable(${th_demo_program} WIN32 demo/${th_demo_program}.cpp)
+  target_compile_definitions(${th_demo_program} PRIVATE ${TH_WIN32_DEFINITIONS})
+  target_compile_options(${th_demo_program} PRIVATE ${TH_WARNINGS})
+  target_link_options(${th_demo_program} PRIVATE -municode ${TH_STATIC_LINK})
+  target_link_libraries(${th_demo_program} PRIVATE user32 gdi32)
+  set_target_properties(${th_demo_program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endforeach()
+
+file(GLOB TH_DEMO_SOURCES CONFIGURE_DEPENDS demo/driver/*.cpp)
+add_executable(th_demo ${TH_DEMO_SOURCES} ${TH_E2E_SUPPORT} tests/e2e/support/ProcessGroup.cpp
+               tests/e2e/support/RunningTrayhush.cpp tests/e2e/support/TrayhushWindows.cpp
+               tests/e2e/support/RegistryState.cpp tests/win32/TempFolder.cpp
+               tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
+               tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
+target_include_directories(th_demo PRIVATE tests resources)
+target_compile_definitions(th_demo PRIVATE ${TH_WIN32_DEFINITIONS})
+target_compile_options(th_demo PRIVATE ${TH_WARNINGS})
+target_link_options(th_demo PRIVATE -municode ${TH_STATIC_LINK})
+target_link_libraries(th_demo PRIVATE user32 shell32 advapi32 psapi)
+set_target_properties(th_demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+add_dependencies(th_demo Trayhush th_notify_probe demoauto demoplayer)
+# ---- end of the demonstration block ----

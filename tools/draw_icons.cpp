@@ -6,6 +6,8 @@
 // after a design change. Its output is byte-for-byte reproducible: nothing depends
 // on the clock, randomness or the environment, and the geometry uses only + - * /
 // on doubles (no libm trigonometry, whose last bits differ between C libraries).
+// It needs no library either: the few PNG images are compressed by the small
+// encoder below rather than by zlib, whose output may change between versions.
 
 #include <algorithm>
 #include <cstdint>
@@ -456,6 +458,170 @@ std::vector<uint8_t> dib8(const Image& img) {
     return v;
 }
 
+// ---- PNG entries ----
+// From Vista on, an icon entry may hold a PNG file instead of a DIB. The large images are
+// mostly flat colour and shrink to about a sixth that way, which matters because the
+// program carries both icons inside its executable. The small sizes stay DIBs: every
+// icon reader understands those, and they are small already.
+constexpr int kSmallestPng = 40;
+
+uint32_t crc32(const uint8_t* p, size_t n) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < n; ++i) {
+        crc ^= p[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+uint32_t adler32(const std::vector<uint8_t>& v) {
+    uint32_t a = 1, b = 0;
+    for (uint8_t x : v) {
+        a = (a + x) % 65521;
+        b = (b + a) % 65521;
+    }
+    return (b << 16) | a;
+}
+
+// Deflate bits go out least significant first; Huffman codes most significant first.
+struct BitWriter {
+    std::vector<uint8_t> out;
+    uint32_t acc = 0;
+    int used = 0;
+
+    void bits(uint32_t value, int count) {
+        for (int i = 0; i < count; ++i) {
+            acc |= ((value >> i) & 1u) << used;
+            if (++used == 8) flush();
+        }
+    }
+    void code(uint32_t value, int length) {
+        for (int i = length - 1; i >= 0; --i) bits(value >> i, 1);
+    }
+    void flush() {
+        out.push_back(static_cast<uint8_t>(acc));
+        acc = 0;
+        used = 0;
+    }
+};
+
+// RFC 1951's fixed Huffman code: with images this size, sending a tailored code would
+// cost more bytes than it saves.
+void putLiteral(BitWriter& w, int sym) {
+    if (sym < 144)
+        w.code(0x30 + sym, 8);
+    else if (sym < 256)
+        w.code(0x190 + sym - 144, 9);
+    else if (sym < 280)
+        w.code(sym - 256, 7);
+    else
+        w.code(0xC0 + sym - 280, 8);
+}
+
+const int kLengthBase[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                             31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+const int kLengthExtra[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                              2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+const int kDistBase[30] = {1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
+                           193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+const int kDistExtra[30] = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+
+void putMatch(BitWriter& w, int length, int distance) {
+    int l = 28;
+    while (kLengthBase[l] > length) --l;
+    putLiteral(w, 257 + l);
+    w.bits(static_cast<uint32_t>(length - kLengthBase[l]), kLengthExtra[l]);
+    int d = 29;
+    while (kDistBase[d] > distance) --d;
+    w.code(static_cast<uint32_t>(d), 5);
+    w.bits(static_cast<uint32_t>(distance - kDistBase[d]), kDistExtra[d]);
+}
+
+// A zlib stream of one fixed-code block. Greedy matching over every earlier position
+// with the same first three bytes: slow in general, instant for a few kilobytes.
+std::vector<uint8_t> zlibCompress(const std::vector<uint8_t>& data) {
+    constexpr int kWindow = 32768, kMinMatch = 3, kMaxMatch = 258;
+    const int n = static_cast<int>(data.size());
+    std::vector<int> head(1 << 16, -1), prev(data.size(), -1);
+    auto hashAt = [&](int i) { return ((data[i] << 8) ^ (data[i + 1] << 4) ^ data[i + 2]) & 0xFFFF; };
+    auto insert = [&](int i) {
+        if (i + kMinMatch > n) return;
+        const int h = hashAt(i);
+        prev[i] = head[h];
+        head[h] = i;
+    };
+
+    BitWriter w;
+    w.out = {0x78, 0xDA};  // 32 KiB window, "maximum compression"
+    w.bits(1, 1);          // the last block
+    w.bits(1, 2);          // fixed Huffman codes
+    int i = 0;
+    while (i < n) {
+        int bestLength = 0, bestDistance = 0;
+        if (i + kMinMatch <= n) {
+            const int limit = std::min(kMaxMatch, n - i);
+            for (int j = head[hashAt(i)]; j >= 0 && i - j <= kWindow; j = prev[j]) {
+                int length = 0;
+                while (length < limit && data[j + length] == data[i + length]) ++length;
+                // The nearest of equally long matches has the cheapest distance code.
+                if (length > bestLength) {
+                    bestLength = length;
+                    bestDistance = i - j;
+                    if (length == limit) break;
+                }
+            }
+        }
+        if (bestLength >= kMinMatch) {
+            putMatch(w, bestLength, bestDistance);
+            for (int k = 0; k < bestLength; ++k) insert(i + k);
+            i += bestLength;
+        } else {
+            putLiteral(w, data[i]);
+            insert(i);
+            ++i;
+        }
+    }
+    putLiteral(w, 256);  // end of block
+    if (w.used) w.flush();
+    const uint32_t check = adler32(data);
+    for (int k = 3; k >= 0; --k) w.out.push_back(static_cast<uint8_t>(check >> (8 * k)));
+    return w.out;
+}
+
+void putChunk(std::vector<uint8_t>& v, const char type[4], const std::vector<uint8_t>& body) {
+    const uint32_t n = static_cast<uint32_t>(body.size());
+    for (int k = 3; k >= 0; --k) v.push_back(static_cast<uint8_t>(n >> (8 * k)));
+    const size_t start = v.size();
+    v.insert(v.end(), type, type + 4);
+    v.insert(v.end(), body.begin(), body.end());
+    const uint32_t crc = crc32(&v[start], v.size() - start);
+    for (int k = 3; k >= 0; --k) v.push_back(static_cast<uint8_t>(crc >> (8 * k)));
+}
+
+// 8-bit RGBA, straight alpha like the DIBs. Every row uses filter type 0: on these
+// images it compresses better than the predicting filters do.
+std::vector<uint8_t> png(const Image& img) {
+    const int n = img.size;
+    std::vector<uint8_t> raw;
+    for (int y = 0; y < n; ++y) {
+        raw.push_back(0);
+        for (int x = 0; x < n; ++x) {
+            const uint8_t* p = &img.bgra[(static_cast<size_t>(y) * n + x) * 4];
+            raw.insert(raw.end(), {p[2], p[1], p[0], p[3]});
+        }
+    }
+    std::vector<uint8_t> ihdr;
+    for (int k = 0; k < 2; ++k)
+        for (int b = 3; b >= 0; --b) ihdr.push_back(static_cast<uint8_t>(static_cast<uint32_t>(n) >> (8 * b)));
+    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0});  // depth 8, RGBA, deflate, filter set 0, no interlace
+
+    std::vector<uint8_t> v = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    putChunk(v, "IHDR", ihdr);
+    putChunk(v, "IDAT", zlibCompress(raw));
+    putChunk(v, "IEND", {});
+    return v;
+}
+
 std::vector<uint8_t> buildIco(const DiscColours& disc) {
     struct Entry {
         int size, bits;
@@ -464,7 +630,8 @@ std::vector<uint8_t> buildIco(const DiscColours& disc) {
     std::vector<Entry> entries;
     const Layout* l32 = nullptr;
     for (const Layout& L : kLayouts) {
-        entries.push_back({L.size, 32, dib32(render(L, disc))});
+        const Image img = render(L, disc);
+        entries.push_back({L.size, 32, L.size >= kSmallestPng ? png(img) : dib32(img)});
         if (L.size == 32) l32 = &L;
     }
     entries.push_back({32, 8, dib8(render(*l32, disc))});

@@ -1,3 +1,20 @@
 #include "app/Form1.h"
+#include "settings/Registry.h"
 
-bool Form1::RunDefaultDvdCommand() { return false; }
+namespace {
+
+const wchar_t kDvdShellKey[] = L"DVD\\shell";
+constexpr int kShowMinimized = 2;
+
+}  // namespace
+
+// The verb and its command are used exactly as registered: the user's player gets the
+// command line it asked for, placeholders included.
+bool Form1::RunDefaultDvdCommand() {
+    RegistryApi& registry = m_platform.registry;
+    const std::wstring verb = Registry::ReadTextValue(registry, kHkeyClassesRoot, kDvdShellKey, L"", L"");
+    const std::wstring commandKey = std::wstring(kDvdShellKey) + L"\\" + verb + L"\\command";
+    const std::wstring command = Registry::ReadTextValue(registry, kHkeyClassesRoot, commandKey, L"", L"");
+    if (command.empty()) return false;
+    return m_platform.processes.StartCommandLine(command, kShowMinimized);
+}

@@ -67,6 +67,7 @@ long FakeFileSystem::ReadWholeFile(const std::wstring& path, std::size_t maxByte
     if (!d->hasMedium) return kErrorNotReady;
     auto f = d->files.find(Upper(path.substr(3)));
     if (f == d->files.end()) return kErrorFileNotFound;
+    if (f->second.readError != 0) return f->second.readError;
     if (f->second.bytes.size() > maxBytes) return kErrorFileTooLarge;
     *bytes = f->second.bytes;
     return 0;
@@ -95,6 +96,13 @@ void FakeFileSystem::EjectDisc(wchar_t letter) {
 void FakeFileSystem::AddFile(wchar_t letter, const std::wstring& path, const std::string& content,
                              std::uint32_t attributes) {
     drives_[letter].files[Upper(path)] = File{path, attributes, {content.begin(), content.end()}};
+}
+
+FakeFileSystem::File* FakeFileSystem::FindFileOn(wchar_t letter, const std::wstring& path) {
+    auto d = drives_.find(letter);
+    if (d == drives_.end()) return nullptr;
+    auto f = d->second.files.find(Upper(path));
+    return f == d->second.files.end() ? nullptr : &f->second;
 }
 
 void FakeFileSystem::InsertDvdVideo(wchar_t letter, const std::string& autorunInf,

@@ -12,6 +12,7 @@ public:
         std::wstring name;  // as stored on the medium, in its own letter case
         std::uint32_t attributes = kFileAttributeArchive;
         std::vector<std::uint8_t> bytes;
+        long readError = 0;  // non-zero: found, but reading it fails with this error
     };
     struct Drive {
         unsigned type = 0;
@@ -35,6 +36,9 @@ public:
     Drive& AddCdrom(wchar_t letter) { return AddDrive(letter, kDriveCdrom); }
     void InsertDisc(wchar_t letter, const std::wstring& label);
     void EjectDisc(wchar_t letter);
+    // The drive is gone, as when a USB drive is unplugged.
+    void RemoveDrive(wchar_t letter) { drives_.erase(letter); }
+    File* FindFileOn(wchar_t letter, const std::wstring& path);
     // Path below the root, e.g. L"VIDEO_TS\\VIDEO_TS.IFO".
     void AddFile(wchar_t letter, const std::wstring& path, const std::string& content = "",
                  std::uint32_t attributes = kFileAttributeArchive);

@@ -13,6 +13,13 @@ FakeProcesses::Process* FakeProcesses::Live(std::uint32_t id) {
     return nullptr;
 }
 
+void FakeProcesses::Exit(std::uint32_t id, std::uint32_t exitCode) {
+    if (Process* p = Live(id)) {
+        p->running = false;
+        p->exitCode = exitCode;
+    }
+}
+
 const FakeProcesses::Process* FakeProcesses::Find(std::uint32_t id) const {
     for (const Process& p : processes_)
         if (p.id == id) return &p;
@@ -55,6 +62,7 @@ bool FakeProcesses::Process32NextW(Handle snapshot, ProcessEntry* entry) {
 bool FakeProcesses::EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes,
                                    std::uint32_t* bytesReturned) {
     enumBufferSizes.push_back(bytes);
+    if (enumerationFails) return false;
     std::uint32_t n = 0;
     for (const Process& p : processes_) {
         if (!p.running) continue;
@@ -62,10 +70,12 @@ bool FakeProcesses::EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes,
         ids[n++] = p.id;
     }
     *bytesReturned = n * 4;
+    if (afterEnumeration) afterEnumeration();
     return true;
 }
 
-Handle FakeProcesses::OpenProcess(std::uint32_t access, bool, std::uint32_t processId) {
+Handle FakeProcesses::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {
+    opens.push_back({access, inherit, processId});
     Process* p = Live(processId);
     if (!p) return 0;
     if ((access & kProcessQueryAndRead) && !p->inspectable) return 0;
@@ -79,7 +89,10 @@ bool FakeProcesses::EnumProcessModuleHandles(Handle process, Handle* modules, st
                                              std::uint32_t* bytesNeeded) {
     auto h = handles_.find(process);
     if (h == handles_.end() || h->second.kind != HandleInfo::Process) return false;
-    if (!(h->second.access & kProcessQueryAndRead) || !Live(h->second.processId)) return false;
+    const Process* p = Live(h->second.processId);
+    // Windows needs both query and read rights to list a process's modules.
+    const bool mayRead = (h->second.access & kProcessQueryAndRead) == kProcessQueryAndRead;
+    if (!mayRead || !p || !p->modulesReadable) return false;
     if (bytes >= sizeof(Handle)) modules[0] = 0x400000;
     *bytesNeeded = sizeof(Handle);
     return true;
@@ -89,6 +102,7 @@ std::uint32_t FakeProcesses::GetModuleFileNameExW(Handle process, Handle, wchar_
                                                   std::uint32_t size) {
     auto h = handles_.find(process);
     if (h == handles_.end() || size == 0) return 0;
+    if ((h->second.access & kProcessQueryAndRead) != kProcessQueryAndRead) return 0;
     Process* p = Live(h->second.processId);
     if (!p) return 0;
     const std::uint32_t n = std::min<std::uint32_t>(static_cast<std::uint32_t>(p->path.size()), size - 1);
@@ -101,7 +115,7 @@ bool FakeProcesses::TerminateProcess(Handle process, std::uint32_t exitCode) {
     auto h = handles_.find(process);
     if (h == handles_.end() || !(h->second.access & kProcessTerminate)) return false;
     Process* p = Live(h->second.processId);
-    if (!p) return false;
+    if (!p || p->terminateFails) return false;
     p->running = false;
     p->exitCode = exitCode;
     terminated_.push_back(p->id);

@@ -1,4 +1,6 @@
 #pragma once
+#include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -13,7 +15,9 @@ public:
         std::uint32_t id = 0;
         std::wstring path;
         bool inspectable = true;  // false: opening it for inspection is refused
-        bool terminable = true;
+        bool modulesReadable = true;  // false: EnumProcessModules fails on it
+        bool terminable = true;       // false: opening it for termination is refused
+        bool terminateFails = false;  // opened for termination, yet TerminateProcess fails
         bool running = true;
         std::uint32_t exitCode = 259;  // STILL_ACTIVE
     };
@@ -34,14 +38,27 @@ public:
     bool StartCommandLine(const std::wstring& commandLine, int showState) override;
 
     // Test side.
+    // The reference stays valid while more processes are added.
     Process& Add(std::uint32_t id, const std::wstring& path);
     const Process* Find(std::uint32_t id) const;
+    // Ends a process as if it had exited by itself.
+    void Exit(std::uint32_t id, std::uint32_t exitCode = 0);
     std::vector<std::uint32_t> Terminated() const;
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
 
     std::uint32_t tickCount = 1000;
     std::uint32_t platformId = kPlatformNt;
     bool snapshotFails = false;
+    bool enumerationFails = false;
+    // Runs once EnumProcessIds has filled its buffer: the moment a process can vanish
+    // between the listing of ids and its inspection.
+    std::function<void()> afterEnumeration;
+    struct Open {
+        std::uint32_t access;
+        bool inherit;
+        std::uint32_t processId;
+    };
+    std::vector<Open> opens;  // every OpenProcess request, granted or not
     std::vector<std::uint32_t> enumBufferSizes;  // byte sizes offered to EnumProcessIds
     struct Started {
         std::wstring commandLine;
@@ -60,7 +77,7 @@ private:
     Process* Live(std::uint32_t id);
     bool Fill(HandleInfo& info, ProcessEntry* entry);
 
-    std::vector<Process> processes_;
+    std::deque<Process> processes_;
     std::map<Handle, HandleInfo> handles_;
     Handle nextHandle_ = 0x100;
     std::vector<std::uint32_t> terminated_;

@@ -1,0 +1,149 @@
+#include "platform/win32/Win32ProcessApi.h"
+
+#include <windows.h>
+// tlhelp32.h and psapi.h need windows.h first.
+#include <psapi.h>
+#include <tlhelp32.h>
+
+namespace {
+
+// psapi.h renames GetModuleFileNameExW to its kernel32 form with a macro, which would rename
+// the member of the same name as well.
+DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD size) {
+    return GetModuleFileNameExW(process, module, buffer, size);
+}
+
+}  // namespace
+#undef GetModuleFileNameExW
+
+#include <vector>
+
+#include "platform/win32/UniqueHandle.h"
+
+// The shipped 32-bit program exchanges these records with the system; their sizes are
+// what the system checks in the records' size fields.
+static_assert(sizeof(void*) != 4 || sizeof(tagPROCESSENTRY32) == 296, "PROCESSENTRY32 (ANSI)");
+static_assert(sizeof(void*) != 4 || sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA");
+
+namespace {
+
+HANDLE ToHandle(Handle h) { return reinterpret_cast<HANDLE>(h); }
+Handle FromHandle(HANDLE h) { return reinterpret_cast<Handle>(h); }
+
+bool HasDirectory(const wchar_t* path) {
+    for (; *path; ++path)
+        if (*path == L'\\' || *path == L'/') return true;
+    return false;
+}
+
+// The NT family's Toolhelp gives only the executable's file name; the logic needs the full
+// path, which the process yields when it may be queried. Otherwise the name is all there is.
+std::wstring FullImagePath(DWORD processId, const wchar_t* exeFile) {
+    if (HasDirectory(exeFile)) return exeFile;
+    UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process.Valid()) return exeFile;
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        DWORD size = static_cast<DWORD>(path.size());
+        if (::QueryFullProcessImageNameW(process.Get(), 0, path.data(), &size))
+            return std::wstring(path.data(), size);
+        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || path.size() >= 32768) return exeFile;
+        path.resize(path.size() * 2);
+    }
+}
+
+bool Deliver(BOOL delivered, const PROCESSENTRY32W& record, ProcessEntry* entry) {
+    if (!delivered) return false;
+    entry->processId = record.th32ProcessID;
+    entry->exeFile = FullImagePath(record.th32ProcessID, record.szExeFile);
+    return true;
+}
+
+}  // namespace
+
+Win32ProcessApi::Win32ProcessApi(std::uint32_t forcedPlatformId) : forcedPlatformId_(forcedPlatformId) {}
+
+std::uint32_t Win32ProcessApi::GetTickCount() { return ::GetTickCount(); }
+
+std::uint32_t Win32ProcessApi::GetPlatformId() {
+    if (forcedPlatformId_ != 0) return forcedPlatformId_;
+    OSVERSIONINFOW info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!::GetVersionExW(&info)) return 0;
+#pragma GCC diagnostic pop
+    return info.dwPlatformId;
+}
+
+Handle Win32ProcessApi::CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(flags, processId);
+    return snapshot == INVALID_HANDLE_VALUE ? 0 : FromHandle(snapshot);
+}
+
+bool Win32ProcessApi::Process32FirstW(Handle snapshot, ProcessEntry* entry) {
+    PROCESSENTRY32W record = {};
+    record.dwSize = sizeof record;
+    return Deliver(::Process32FirstW(ToHandle(snapshot), &record), record, entry);
+}
+
+bool Win32ProcessApi::Process32NextW(Handle snapshot, ProcessEntry* entry) {
+    PROCESSENTRY32W record = {};
+    record.dwSize = sizeof record;
+    return Deliver(::Process32NextW(ToHandle(snapshot), &record), record, entry);
+}
+
+bool Win32ProcessApi::EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes,
+                                     std::uint32_t* bytesReturned) {
+    static_assert(sizeof(DWORD) == sizeof(std::uint32_t), "process ids are DWORDs");
+    DWORD returned = 0;
+    const BOOL ok = ::EnumProcesses(reinterpret_cast<DWORD*>(ids), bytes, &returned);
+    *bytesReturned = returned;
+    return ok != FALSE;
+}
+
+Handle Win32ProcessApi::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {
+    return FromHandle(::OpenProcess(access, inherit ? TRUE : FALSE, processId));
+}
+
+bool Win32ProcessApi::EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
+                                               std::uint32_t* bytesNeeded) {
+    std::vector<HMODULE> handles(bytes / sizeof(HMODULE));
+    DWORD needed = 0;
+    const BOOL ok = ::EnumProcessModules(ToHandle(process), handles.data(),
+                                         static_cast<DWORD>(handles.size() * sizeof(HMODULE)), &needed);
+    *bytesNeeded = needed;
+    if (!ok) return false;
+    for (std::size_t i = 0; i < handles.size() && i * sizeof(HMODULE) < needed; ++i)
+        modules[i] = reinterpret_cast<Handle>(handles[i]);
+    return true;
+}
+
+std::uint32_t Win32ProcessApi::GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
+                                                    std::uint32_t size) {
+    return ModuleFileName(ToHandle(process), reinterpret_cast<HMODULE>(module), buffer, size);
+}
+
+bool Win32ProcessApi::TerminateProcess(Handle process, std::uint32_t exitCode) {
+    return ::TerminateProcess(ToHandle(process), exitCode) != FALSE;
+}
+
+bool Win32ProcessApi::CloseHandle(Handle handle) { return ::CloseHandle(ToHandle(handle)) != FALSE; }
+
+bool Win32ProcessApi::StartCommandLine(const std::wstring& commandLine, int showState) {
+    if (commandLine.empty()) return false;
+    // CreateProcessW may write into the command line, so it gets a copy of its own.
+    std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back(L'\0');
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION started = {};
+    if (!::CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &started))
+        return false;
+    UniqueHandle process(started.hProcess);
+    UniqueHandle thread(started.hThread);
+    return true;
+}

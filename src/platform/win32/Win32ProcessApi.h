@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/ProcessApi.h"
+
+class Win32ProcessApi : public ProcessApi {
+public:
+    // A non-zero forcedPlatformId is reported instead of the system's own, so that tests can
+    // run either enumeration on any Windows.
+    explicit Win32ProcessApi(std::uint32_t forcedPlatformId = 0);
+
+    std::uint32_t GetTickCount() override;
+    std::uint32_t GetPlatformId() override;
+    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
+    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
+    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
+    bool EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes, std::uint32_t* bytesReturned) override;
+    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
+                                  std::uint32_t* bytesNeeded) override;
+    std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
+                                       std::uint32_t size) override;
+    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
+    bool CloseHandle(Handle handle) override;
+    bool StartCommandLine(const std::wstring& commandLine, int showState) override;
+
+private:
+    std::uint32_t forcedPlatformId_;
+};
