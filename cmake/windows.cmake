@@ -77,6 +77,7 @@ target_compile_options(bench_polling PRIVATE ${TH_WARNINGS})
 target_link_options(bench_polling PRIVATE -municode ${TH_STATIC_LINK})
 target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes)
 set_target_properties(bench_polling PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
 # ---- end of the volume-polling benchmark ----
 
 # ---- End to end: the real Trayhush.exe driven from outside under Wine ----
