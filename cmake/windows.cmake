@@ -122,7 +122,7 @@ set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE ENVIRONMENT
 # The disc's own autorun program and a stand-in for the user's DVD player, both tiny
 # windowed programs, and the driver that plays the scene and prints its timeline.
 foreach(th_demo_program demoauto demoplayer)
-  add_executable(${th_demo_program} WIN32 demo/${th_demo_program}.cpp)
+  add_executable(${th_demo_program} WIN32 demo/${th_demo_program}.cpp demo/DemoWindow.cpp)
   target_compile_definitions(${th_demo_program} PRIVATE ${TH_WIN32_DEFINITIONS})
   target_compile_options(${th_demo_program} PRIVATE ${TH_WARNINGS})
   target_link_options(${th_demo_program} PRIVATE -municode ${TH_STATIC_LINK})
