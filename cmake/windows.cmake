@@ -26,6 +26,8 @@ target_link_options(Trayhush PRIVATE -municode ${TH_STATIC_LINK} -s -Wl,--gc-sec
 target_link_libraries(Trayhush PRIVATE trayhush_platform)
 set_target_properties(Trayhush PROPERTIES OUTPUT_NAME Trayhush RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
+include(cmake/release.cmake)
+
 if(NOT TH_BUILD_TESTS)
   return()
 endif()
@@ -144,3 +146,6 @@ target_link_libraries(th_demo PRIVATE user32 shell32 advapi32 psapi)
 set_target_properties(th_demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(th_demo Trayhush th_notify_probe demoauto demoplayer)
 # ---- end of the demonstration block ----
+
+include(cmake/reliability.cmake)
+include(cmake/bench.cmake)
