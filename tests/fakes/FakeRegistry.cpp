@@ -79,6 +79,9 @@ long FakeRegistry::RegQueryValueExW(Handle key, const std::wstring& name, std::u
     ++calls_;
     Key* k = KeyOf(key);
     if (!k) return kErrorInvalidHandle;
+    const std::wstring& path = handles_[key];
+    for (const std::wstring& refused : unreadable_)
+        if (path == refused || path.rfind(refused + L"\\", 0) == 0) return kErrorAccessDenied;
     auto v = std::find_if(k->values.begin(), k->values.end(),
                           [&](const auto& e) { return Upper(e.first) == Upper(name); });
     if (v == k->values.end()) return kErrorFileNotFound;
@@ -94,7 +97,7 @@ long FakeRegistry::RegQueryValueExW(Handle key, const std::wstring& name, std::u
         *size = needed;
         return kErrorMoreData;
     }
-    std::memcpy(data, bytes.data(), needed);
+    std::copy(bytes.begin(), bytes.end(), data);  // not memcpy: an empty value's data() is null
     *size = needed;
     return kErrorSuccess;
 }
@@ -179,4 +182,11 @@ std::vector<std::wstring> FakeRegistry::ValueNames(Handle root, const std::wstri
     if (k != keys_.end())
         for (const auto& e : k->second.values) names.push_back(e.first);
     return names;
+}
+
+std::map<std::wstring, FakeRegistry::Value> FakeRegistry::Values() const {
+    std::map<std::wstring, Value> values;
+    for (const auto& k : keys_)
+        for (const auto& e : k.second.values) values[k.first + L" : " + Upper(e.first)] = e.second;
+    return values;
 }

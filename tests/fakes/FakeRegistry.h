@@ -13,6 +13,7 @@ public:
     struct Value {
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
+        bool operator==(const Value& other) const { return type == other.type && data == other.data; }
     };
 
     long RegOpenKeyW(Handle root, const std::wstring& subKey, Handle* key) override;
@@ -36,6 +37,13 @@ public:
     // Names of the values of a key, in the order written.
     std::vector<std::wstring> ValueNames(Handle root, const std::wstring& subKey) const;
     void RefuseWritesUnder(Handle root) { refusedRoot_ = root; }
+    // Queries of values in the key and below it fail with access denied, as under a
+    // deny-read entry in the key's security; opening and writing still work.
+    void RefuseReadsUnder(Handle root, const std::wstring& subKey) {
+        unreadable_.push_back(Path(root, subKey));
+    }
+    // Every value of every key, by upper-cased key path and value name.
+    std::map<std::wstring, Value> Values() const;
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     int Writes() const { return writes_; }
     // Every call through the interface, reads included.
@@ -54,6 +62,7 @@ private:
     std::map<Handle, std::wstring> handles_;
     Handle nextHandle_ = 0x1000;
     Handle refusedRoot_ = 0;
+    std::vector<std::wstring> unreadable_;
     int writes_ = 0;
     int calls_ = 0;
 };
