@@ -9,6 +9,8 @@ packages=(
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64
   wine wine64 fonts-wine                       # runs the Windows build
   xvfb xauth x11-utils imagemagick             # a display for windows, and screenshots
+  nsis zip unzip                               # the release: installers and zips
+  clang libclang-rt-14-dev                     # fuzzing: libFuzzer and the sanitizer runtimes
 )
 
 missing=()
