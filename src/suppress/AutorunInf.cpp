@@ -1,6 +1,7 @@
 #include "suppress/AutorunInf.h"
 
 #include "suppress/AsciiCase.h"
+#include "suppress/AutorunInfText.h"
 
 namespace {
 
@@ -41,8 +42,7 @@ std::size_t FindValueStart(const std::wstring& text) {
 
 std::optional<std::wstring> ParseAutorunProgramName(const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() > kMaxAutorunInfChars) return std::nullopt;
-    // One character per byte; the program names that can be matched are ASCII anyway.
-    const std::wstring text(bytes.begin(), bytes.end());
+    const std::wstring text = DecodeAutorunInfText(bytes);
 
     std::size_t value = FindValueStart(text);
     if (value == std::wstring::npos) return std::nullopt;

@@ -100,12 +100,12 @@ const Arrival kArrivals[] = {
      [](FakePlatform& p, Form1&) {
          p.files.FindFileOn(L'E', L"AUTORUN.INF")->attributes = kFileAttributeHidden;
      },
-     L"E:\\", false},
+     L"E:\\", true},
     {"system DVD-Video file",
      [](FakePlatform& p, Form1&) {
          p.files.FindFileOn(L'E', L"VIDEO_TS\\VIDEO_TS.IFO")->attributes = kFileAttributeSystem;
      },
-     L"E:\\", false},
+     L"E:\\", true},
     {"autorun.inf is a folder",
      [](FakePlatform& p, Form1&) {
          p.files.FindFileOn(L'E', L"AUTORUN.INF")->attributes = kFileAttributeDirectory;

@@ -15,7 +15,7 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 
 }  // namespace
 
-TEST(FileSystemWin32, ThePresenceTestFindsNormalReadOnlyAndArchiveFilesOnly) {
+TEST(FileSystemWin32, ThePresenceTestFindsFilesWhateverTheirAttributes) {
     TempFolder folder(L"th-files-");
     ASSERT_FALSE(folder.Path().empty());
     struct Case {
@@ -27,9 +27,9 @@ TEST(FileSystemWin32, ThePresenceTestFindsNormalReadOnlyAndArchiveFilesOnly) {
         {L"Normal.txt", FILE_ATTRIBUTE_NORMAL, true},
         {L"ReadOnly.txt", FILE_ATTRIBUTE_READONLY, true},
         {L"Archive.txt", FILE_ATTRIBUTE_ARCHIVE, true},
-        {L"Hidden.txt", FILE_ATTRIBUTE_HIDDEN, false},
-        {L"System.txt", FILE_ATTRIBUTE_SYSTEM, false},
-        {L"ReadOnlyHidden.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, false},
+        {L"Hidden.txt", FILE_ATTRIBUTE_HIDDEN, true},
+        {L"System.txt", FILE_ATTRIBUTE_SYSTEM, true},
+        {L"ReadOnlyHidden.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, true},
     };
     Win32FileSystemApi files;
     for (const Case& c : cases) {
@@ -43,7 +43,7 @@ TEST(FileSystemWin32, ThePresenceTestFindsNormalReadOnlyAndArchiveFilesOnly) {
         EXPECT_EQ(name, c.name);
         EXPECT_EQ(attributes & c.attributes, c.attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL))
             << Narrow(c.name);
-        const std::optional<std::wstring> presence = FindNormalFile(files, folder.Path() + L"\\" + c.name);
+        const std::optional<std::wstring> presence = FindDiscFile(files, folder.Path() + L"\\" + c.name);
         ASSERT_TRUE(presence.has_value()) << Narrow(c.name);
         EXPECT_EQ(*presence, c.found ? std::wstring(c.name) : std::wstring()) << Narrow(c.name);
     }
