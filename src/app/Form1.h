@@ -12,6 +12,7 @@
 #include "platform/FormPeer.h"
 #include "platform/Platform.h"
 #include "settings/SettingsStore.h"
+#include "suppress/ProcessPathCache.h"
 #include "tray/FrmSystray.h"
 
 // The record of one volume query.
@@ -127,6 +128,7 @@ public:
     std::uint32_t GetPlatformId();
     std::wstring m_sAutorunProgram;
     std::int32_t m_lTerminateStart = 0;
+    ProcessPathCache m_processPaths;
 
     // Default DVD command. False when nothing could be started.
     bool RunDefaultDvdCommand();

@@ -29,6 +29,8 @@ public:
     // GetModuleFileNameExW: the number of characters written into buffer.
     virtual std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
                                                std::uint32_t size) = 0;
+    // GetProcessTimes' creation time, in 100 ns units since 1601.
+    virtual bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) = 0;
     virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
     // Starts a command line with a window show state (2: minimised, activated).

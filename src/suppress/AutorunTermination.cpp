@@ -32,7 +32,7 @@ void Form1::Timer1_Timer() {
 
 void Form1::TerminateAutorunProcess(const std::wstring& sName) {
     const std::optional<std::uint32_t> processId =
-        FindAutorunProcess(m_platform.processes, GetPlatformId(), sName, Text1.Text());
+        FindAutorunProcess(m_platform.processes, GetPlatformId(), sName, Text1.Text(), &m_processPaths);
     if (processId) KillProcessById(*processId);
 }
 

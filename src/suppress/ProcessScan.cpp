@@ -25,23 +25,36 @@ std::optional<std::uint32_t> ScanSnapshot(ProcessApi& api, const std::wstring& n
     return std::nullopt;
 }
 
-// The executable's path, or "" when the process cannot be inspected.
-std::wstring ExecutablePathOf(ProcessApi& api, std::uint32_t processId) {
-    ScopedProcessHandle process(api, api.OpenProcess(kProcessQueryAndRead, false, processId));
-    if (!process) return L"";
+std::wstring ReadExecutablePath(ProcessApi& api, Handle process) {
     Handle modules[kModuleRoom] = {};
     std::uint32_t needed = 0;
-    if (!api.EnumProcessModuleHandles(process.Get(), modules, sizeof modules, &needed)) return L"";
+    if (!api.EnumProcessModuleHandles(process, modules, sizeof modules, &needed)) return L"";
     // The first module is the executable itself.
     wchar_t path[kPathChars] = {};
-    const std::uint32_t written = api.GetModuleFileNameExW(process.Get(), modules[0], path, kPathChars);
+    const std::uint32_t written = api.GetModuleFileNameExW(process, modules[0], path, kPathChars);
     return std::wstring(path, std::min(written, kPathChars));
 }
 
+// The executable's path, or "" when the process cannot be inspected (yet: a process that
+// has only just been created may have no module list, so an empty path is never cached).
+std::wstring ExecutablePathOf(ProcessApi& api, std::uint32_t processId, ProcessPathCache* cache) {
+    ScopedProcessHandle process(api, api.OpenProcess(kProcessQueryAndRead, false, processId));
+    if (!process) return L"";
+    std::uint64_t created = 0;
+    const bool cacheable = cache && api.GetProcessCreationTime(process.Get(), &created) && created != 0;
+    if (cacheable)
+        if (const std::wstring* known = cache->Find(processId, created)) return *known;
+    std::wstring path = ReadExecutablePath(api, process.Get());
+    if (cacheable && !path.empty()) cache->Remember(processId, created, path);
+    return path;
+}
+
 std::optional<std::uint32_t> ScanProcessIds(ProcessApi& api, const std::wstring& name,
-                                            const std::wstring& driveRoot) {
-    for (const std::uint32_t id : CollectProcessIds(api))
-        if (IsDiscAutorunProcess(ExecutablePathOf(api, id), name, driveRoot)) return id;
+                                            const std::wstring& driveRoot, ProcessPathCache* cache) {
+    const std::vector<std::uint32_t> ids = CollectProcessIds(api);
+    if (cache) cache->KeepOnly(ids);
+    for (const std::uint32_t id : ids)
+        if (IsDiscAutorunProcess(ExecutablePathOf(api, id, cache), name, driveRoot)) return id;
     return std::nullopt;
 }
 
@@ -63,10 +76,11 @@ std::vector<std::uint32_t> CollectProcessIds(ProcessApi& api) {
 
 std::optional<std::uint32_t> FindAutorunProcess(ProcessApi& api, std::uint32_t platformId,
                                                 const std::wstring& name,
-                                                const std::wstring& driveRoot) {
+                                                const std::wstring& driveRoot,
+                                                ProcessPathCache* cache) {
     // No process can match an empty name; the scan would only cost time.
     if (name.empty()) return std::nullopt;
     if (platformId == kPlatformWin9x) return ScanSnapshot(api, name, driveRoot);
-    if (platformId == kPlatformNt) return ScanProcessIds(api, name, driveRoot);
+    if (platformId == kPlatformNt) return ScanProcessIds(api, name, driveRoot, cache);
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 
 FakeProcesses::Process& FakeProcesses::Add(std::uint32_t id, const std::wstring& path) {
     processes_.push_back(Process{id, path});
+    processes_.back().creationTime = nextCreationTime_++;
     return processes_.back();
 }
 
@@ -87,6 +88,7 @@ Handle FakeProcesses::OpenProcess(std::uint32_t access, bool inherit, std::uint3
 
 bool FakeProcesses::EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
                                              std::uint32_t* bytesNeeded) {
+    ++moduleListings;
     auto h = handles_.find(process);
     if (h == handles_.end() || h->second.kind != HandleInfo::Process) return false;
     const Process* p = Live(h->second.processId);
@@ -95,6 +97,15 @@ bool FakeProcesses::EnumProcessModuleHandles(Handle process, Handle* modules, st
     if (!mayRead || !p || !p->modulesReadable) return false;
     if (bytes >= sizeof(Handle)) modules[0] = 0x400000;
     *bytesNeeded = sizeof(Handle);
+    return true;
+}
+
+bool FakeProcesses::GetProcessCreationTime(Handle process, std::uint64_t* creationTime) {
+    const auto h = handles_.find(process);
+    if (h == handles_.end() || h->second.kind != HandleInfo::Process) return false;
+    const Process* p = Live(h->second.processId);
+    if (!p || !(h->second.access & kProcessQueryAndRead)) return false;
+    *creationTime = p->creationTime;
     return true;
 }
 

@@ -20,6 +20,7 @@ public:
         bool terminateFails = false;  // opened for termination, yet TerminateProcess fails
         bool running = true;
         std::uint32_t exitCode = 259;  // STILL_ACTIVE
+        std::uint64_t creationTime = 0;  // Add gives every process a later one
     };
 
     std::uint32_t GetTickCount() override { return tickCount; }
@@ -33,6 +34,7 @@ public:
                                   std::uint32_t* bytesNeeded) override;
     std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
                                        std::uint32_t size) override;
+    bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) override;
     bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
     bool CloseHandle(Handle handle) override;
     bool StartCommandLine(const std::wstring& commandLine, int showState) override;
@@ -60,6 +62,7 @@ public:
     };
     std::vector<Open> opens;  // every OpenProcess request, granted or not
     std::vector<std::uint32_t> enumBufferSizes;  // byte sizes offered to EnumProcessIds
+    int moduleListings = 0;  // EnumProcessModuleHandles calls
     struct Started {
         std::wstring commandLine;
         int showState;
@@ -80,5 +83,6 @@ private:
     std::deque<Process> processes_;
     std::map<Handle, HandleInfo> handles_;
     Handle nextHandle_ = 0x100;
+    std::uint64_t nextCreationTime_ = 1;
     std::vector<std::uint32_t> terminated_;
 };

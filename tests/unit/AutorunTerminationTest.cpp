@@ -201,6 +201,34 @@ TEST_F(AutorunTerminationTest, AFailedEnumerationEndsTheScanQuietly) {
     EXPECT_TRUE(form1->Timer1.Enabled());
 }
 
+// The window scans every few milliseconds for a minute: each process's path is read once,
+// yet nothing the cache holds may let the disc's program through.
+TEST_F(AutorunTerminationTest, EachProcessPathIsReadOnceUnlessItsIdComesBackAsANewProcess) {
+    fake.processes.platformId = kPlatformNt;
+    Process(5, L"C:\\TOOLS\\EDITOR.EXE");
+    form1->StartAutorunTermination();
+    for (int tick = 0; tick < 3; ++tick) form1->Timer1.Fire();
+    EXPECT_EQ(fake.processes.moduleListings, 2) << "explorer and the editor, once each";
+
+    fake.processes.Exit(5);
+    Process(5, L"E:\\SETUP.EXE");  // the same id, reused by the disc's program
+    form1->Timer1.Fire();
+    EXPECT_FALSE(Running(5));
+    EXPECT_EQ(ExitCodeOf(5), 0u);
+}
+
+TEST_F(AutorunTerminationTest, AProgramWhosePathCouldNotBeReadYetIsReadAgain) {
+    fake.processes.platformId = kPlatformNt;
+    FakeProcesses::Process& starting = Process(9, L"E:\\SETUP.EXE");
+    starting.modulesReadable = false;  // created, its modules not yet loaded
+    form1->StartAutorunTermination();
+    form1->Timer1.Fire();
+    ASSERT_TRUE(Running(9));
+    starting.modulesReadable = true;
+    form1->Timer1.Fire();
+    EXPECT_FALSE(Running(9));
+}
+
 TEST_P(ProcessScanTest, TheDiscProgramDiesWithExitCodeZeroAtEveryTickItRuns) {
     Process(8, L"E:\\SETUP.EXE");
     form1->StartAutorunTermination();

@@ -124,6 +124,13 @@ std::uint32_t Win32ProcessApi::GetModuleFileNameExW(Handle process, Handle modul
     return ModuleFileName(ToHandle(process), reinterpret_cast<HMODULE>(module), buffer, size);
 }
 
+bool Win32ProcessApi::GetProcessCreationTime(Handle process, std::uint64_t* creationTime) {
+    FILETIME creation = {}, exit = {}, kernel = {}, user = {};
+    if (!::GetProcessTimes(ToHandle(process), &creation, &exit, &kernel, &user)) return false;
+    *creationTime = (static_cast<std::uint64_t>(creation.dwHighDateTime) << 32) | creation.dwLowDateTime;
+    return true;
+}
+
 bool Win32ProcessApi::TerminateProcess(Handle process, std::uint32_t exitCode) {
     return ::TerminateProcess(ToHandle(process), exitCode) != FALSE;
 }
