@@ -1,0 +1,221 @@
+// The real Trayhush.exe under Wine, measured from outside: start-up against a minimal tray
+// program, private memory, detection latency of both methods, how long a disc's autorun
+// program lives, and Trayhush's CPU share while it watches. Prints medians; asserts nothing.
+// Usage: bench_end_to_end.exe [rounds [--method-two-only]]   (in a Wine session; files beside it)
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <stdexcept>
+
+#include "BenchSession.h"
+#include "LinuxProcess.h"
+#include "Measurements.h"
+#include "Medians.h"
+#include "e2e/support/RemoteLibrary.h"
+#include "e2e/support/TrayhushWindows.h"
+#include "support/WinePaths.h"
+
+namespace trayhush::bench {
+namespace {
+
+constexpr DWORD kBoundMs = 30000;
+constexpr DWORD kSettleMs = 2000;  // start-up work done, memory steady
+constexpr int kCpuSliceSeconds = 5;
+constexpr int kTerminationWindowSeconds = 60;
+
+void Report(const char* what, const std::vector<double>& samples, const char* unit, int decimals = 1) {
+    std::printf("%-58s median %.*f %s   (n=%zu: %s)\n", what, decimals, Median(samples), unit, samples.size(),
+                Joined(samples, decimals).c_str());
+    std::fflush(stdout);
+}
+
+bool MinimalIconPresent(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window;
+    data.uID = 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+HWND WindowOf(DWORD processId, const wchar_t* className) {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, className, nullptr))) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) return window;
+    }
+    return nullptr;
+}
+
+void CloseAndWait(const e2e::StartedProcess& process, HWND window) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    if (!process.WaitForExit(kBoundMs)) throw std::runtime_error("a program did not close");
+}
+
+void ConfirmTrayhushIcon(BenchSession& session, const e2e::StartedProcess& trayhush) {
+    const HWND trayWindow = WindowOf(trayhush.id, L"TrayhushTrayWindow");
+    e2e::RemoteLibrary probe(trayhush.id, session.probeDll());
+    DWORD iconId = 0;
+    if (!probe.Call("ThTrayIconId", reinterpret_cast<UINT_PTR>(trayWindow), kBoundMs, &iconId) ||
+        !e2e::TrayIconPresent(trayWindow, iconId))
+        throw std::runtime_error("Trayhush's tray icon is not in the notification area");
+}
+
+// Start-up to the icon: for the minimal program its icon answers a modification; Trayhush's
+// icon identifier is known only inside it, so its time is until the window that owns the
+// icon exists (it adds the icon right after creating that window), and the icon is then
+// confirmed once.
+void StartUpAndMemory(BenchSession& session, int rounds) {
+    std::vector<double> minimalMs, trayhushMs, ratios, minimalKiB, trayhushKiB, memoryRatios;
+    std::wstring error;
+    for (int round = 0; round < rounds; ++round) {
+        double start = NowMs();
+        const e2e::StartedProcess minimal = session.Group().Start(session.minimalTray, L"", L"", &error);
+        HWND minimalWindow = nullptr;
+        const double minimalTime = MsUntil(
+            start,
+            [&] { return (minimalWindow = WindowOf(minimal.id, L"ThMinimalTray")) && MinimalIconPresent(minimalWindow); },
+            kBoundMs);
+        Sleep(kSettleMs);
+        minimalKiB.push_back(AnonymousKiBOf(LinuxProcessIdOf(testsupport::toUtf8(session.minimalTray))));
+        CloseAndWait(minimal, minimalWindow);
+
+        start = NowMs();
+        const e2e::StartedProcess trayhush = session.Group().Start(session.trayhushExe(), L"", L"", &error);
+        const double trayhushTime =
+            MsUntil(start, [&] { return WindowOf(trayhush.id, L"TrayhushTrayWindow") != nullptr; }, kBoundMs);
+        Sleep(kSettleMs);
+        trayhushKiB.push_back(AnonymousKiBOf(LinuxProcessIdOf(testsupport::toUtf8(session.trayhushExe()))));
+        if (round == 0) ConfirmTrayhushIcon(session, trayhush);
+        CloseAndWait(trayhush, e2e::FindMainWindow(trayhush.id));
+        if (minimalTime < 0 || trayhushTime < 0) throw std::runtime_error("no tray icon within the bound");
+        minimalMs.push_back(minimalTime);
+        trayhushMs.push_back(trayhushTime);
+        ratios.push_back(trayhushTime / minimalTime);
+        memoryRatios.push_back(trayhushKiB.back() / minimalKiB.back());
+    }
+    Report("start-up to tray icon, minimal tray program", minimalMs, "ms");
+    Report("start-up to tray icon, Trayhush.exe", trayhushMs, "ms");
+    Report("start-up ratio Trayhush / minimal (same round)", ratios, "x", 2);
+    Report("private (anonymous) memory after start-up, minimal tray", minimalKiB, "KiB", 0);
+    Report("private (anonymous) memory after start-up, Trayhush.exe", trayhushKiB, "KiB", 0);
+    Report("private memory ratio Trayhush / minimal (same round)", memoryRatios, "x", 2);
+}
+
+// Detection method one: the shell's notice, raised inside Trayhush, until Trayhush shows the
+// drive. The two drives take turns so that each report changes what it shows.
+void DetectionMethodOne(BenchSession& session, int rounds) {
+    std::vector<double> latencies;
+    std::wstring error;
+    for (int round = 0; round < rounds; ++round) {
+        const bool disc = round % 2 == 0;
+        const std::wstring root = disc ? session.DiscRoot() : session.LabelRoot();
+        const double start = NowMs();
+        if (!session.Trayhush().AnnounceMediaInserted(disc ? session.DiscLetter() : session.LabelLetter(), &error))
+            throw std::runtime_error("the notice could not be raised");
+        latencies.push_back(MsUntil(start, [&] { return session.Trayhush().ReportedRoot() == root; }, kBoundMs));
+    }
+    Report("detection latency, method one (notice raised to report)", latencies, "ms");
+}
+
+// Detection method two: a disc defined through Wine's mount manager, until Trayhush shows it.
+void DetectionMethodTwo(BenchSession& session, int rounds) {
+    std::vector<double> latencies;
+    for (int round = 0; round < rounds; ++round) {
+        const bool disc = round % 2 == 0;
+        disc ? session.EjectDisc() : session.EjectLabelDisc();
+        // Wine keeps a process's view of its drives for about a second: inserted sooner, the
+        // disc folder would still be taken for the ejected drive's root.
+        Sleep(1100);
+        // From the start of the definition: the report may come before the definition returns.
+        const double start = NowMs();
+        disc ? session.InsertDisc() : session.InsertLabelDisc();
+        const std::wstring root = disc ? session.DiscRoot() : session.LabelRoot();
+        latencies.push_back(MsUntil(start, [&] { return session.Trayhush().ReportedRoot() == root; }, kBoundMs));
+    }
+    Report("detection latency, method two (drive defined to report)", latencies, "ms");
+}
+
+// The disc's program started from the drive, as AutoRun would, during a termination window.
+void AutorunLifetime(BenchSession& session, int rounds) {
+    std::vector<double> lifetimes, observed;
+    std::wstring error;
+    for (int round = 0; round < rounds; ++round) {
+        const double start = NowMs();
+        const e2e::StartedProcess program =
+            session.Group().Start(session.DiscRoot() + L"SETUP.EXE", L"", session.DiscRoot(), &error);
+        DWORD exitCode = 1;
+        if (!program || !program.WaitForExit(kBoundMs, &exitCode))
+            throw std::runtime_error("the disc's program was not terminated");
+        if (exitCode != 0) throw std::runtime_error("the disc's program ended by itself");
+        observed.push_back(NowMs() - start);
+        lifetimes.push_back(LifetimeMs(program.handle));
+        Sleep(100);
+    }
+    Report("disc's autorun program lifetime (its process times)", lifetimes, "ms");
+    Report("disc's autorun program, start call to seen dead", observed, "ms");
+}
+
+// Trayhush's own share, and the Wine server's: under Wine much of the work of a process
+// query is done in the server on the program's behalf.
+void CpuShare(BenchSession& session, const std::string& what, int seconds) {
+    const unsigned long trayhush = LinuxProcessIdOf(testsupport::toUtf8(session.trayhushExe()));
+    const unsigned long server = LinuxProcessIdOf("wineserver");
+    const std::vector<std::vector<double>> shares =
+        trayhush && server ? CpuShares({trayhush, server}, seconds / kCpuSliceSeconds, kCpuSliceSeconds)
+                           : std::vector<std::vector<double>>{};
+    if (shares.empty()) throw std::runtime_error("CPU times cannot be read from /proc");
+    Report(("CPU share " + what + ", Trayhush.exe").c_str(), shares[0], "% of a core", 2);
+    Report(("CPU share " + what + ", wineserver").c_str(), shares[1], "% of a core", 2);
+}
+
+void MeasureMethodOne(BenchSession& session, int rounds);
+
+void Run(int rounds, bool methodTwoOnly) {
+    BenchSession session;
+    if (!methodTwoOnly) MeasureMethodOne(session, rounds);
+    session.StartTrayhush(true);
+    session.Trayhush().UnloadProbe();
+    CpuShare(session, "idle, detection method two", 6 * kCpuSliceSeconds);
+    DetectionMethodTwo(session, rounds);
+    session.CloseTrayhush();
+}
+
+void MeasureMethodOne(BenchSession& session, int rounds) {
+    StartUpAndMemory(session, rounds);
+
+    session.InsertDisc();
+    session.StartTrayhush(false);
+    DetectionMethodOne(session, rounds);
+    std::wstring error;
+    if (!session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error) ||
+        !session.Trayhush().WaitForReportedRoot(session.DiscRoot(), kBoundMs))
+        throw std::runtime_error("the disc was not reported");
+    AutorunLifetime(session, rounds);
+    // A fresh window, measured while it runs, then the quiet after it.
+    session.Trayhush().AnnounceMediaInserted(session.LabelLetter(), &error);
+    session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error);
+    session.Trayhush().UnloadProbe();
+    const double windowStart = NowMs();
+    CpuShare(session, "in the 60 s termination window", kTerminationWindowSeconds - 2 * kCpuSliceSeconds);
+    Sleep(static_cast<DWORD>(kTerminationWindowSeconds * 1000 + 2000 - (NowMs() - windowStart)));
+    CpuShare(session, "idle, detection method one", 6 * kCpuSliceSeconds);
+    session.CloseTrayhush();
+}
+
+}  // namespace
+}  // namespace trayhush::bench
+
+int wmain(int argc, wchar_t** argv) {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : 15;
+    try {
+        trayhush::bench::Run(rounds, argc > 2 && std::wcscmp(argv[2], L"--method-two-only") == 0);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "bench_end_to_end: %s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
