@@ -40,6 +40,7 @@ public:
 
     std::wstring sleeper;
     std::wstring minimalTray;
+    std::wstring minimalTrayThemed;
 
 private:
     std::wstring trayhushExe_;
