@@ -85,5 +85,20 @@ TEST_F(Lifecycle, TheEndOfTheSessionLetsGoOfShiftAndRemovesTheIconBeforeItsAnswe
     ExpectEndedCleanly();
 }
 
+// Another program may refuse the end of the session: the program then goes on exactly as
+// before, window, icon and the Shift it holds for the disc included.
+TEST_F(Lifecycle, ACancelledEndOfTheSessionLeavesTheProgramAsItWas) {
+    ASSERT_NO_FATAL_FAILURE(StartHoldingShift());
+    const HWND window = trayhush_->MainWindow();
+    ASSERT_TRUE(SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                    kAnswerTimeoutMs, nullptr));
+    ASSERT_TRUE(SendMessageTimeoutW(window, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, kAnswerTimeoutMs,
+                                    nullptr));
+    // The exit routine would have done all of this before its answer.
+    EXPECT_TRUE(IsWindow(window)) << "the main window was destroyed";
+    EXPECT_TRUE(TrayIconPresent(trayhush_->TrayWindow(), iconId_)) << "the tray icon was removed";
+    EXPECT_TRUE(ShiftIsDown()) << "the Shift held for the disc was let go";
+}
+
 }  // namespace
 }  // namespace trayhush::e2e

@@ -1,7 +1,7 @@
 #pragma once
 
-// COM for the user-interface thread, for as long as the object lives: the taskbar and
-// the shell's execution of links want a single-threaded apartment.
+// COM for the calling thread, for as long as the object lives: the shell's execution of
+// links wants a single-threaded apartment.
 class ComApartment {
 public:
     ComApartment();

@@ -1,10 +1,13 @@
 #include <windows.h>
 
+#include "platform/win32/CrashGuard.h"
 #include "platform/win32/ErrorMode.h"
 #include "platform/win32/Win32App.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SuppressCriticalErrorDialogs();
+    // Outlives the program's objects: a Shift held for a disc never outlives the process.
+    const CrashGuard crashGuard;
     try {
         Win32App app(instance);
         return app.Run();

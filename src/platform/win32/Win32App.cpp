@@ -35,15 +35,22 @@ void Win32App::LoadTrayImages() {
     form_.Imge[1].picture = reinterpret_cast<Handle>(greenDisc_.get());
 }
 
-int Win32App::Run() {
+bool Win32App::Start() {
     // Another instance runs: end at once, before any window, icon or registry access.
     // The claim is kept, so start-up's own check finds it already held.
-    if (!system_.ClaimSingleInstance()) return 0;
+    if (!system_.ClaimSingleInstance()) return false;
     LoadTrayImages();
     window_ = std::make_unique<MainWindow>(instance_, form_);
     ui_.SetOwnerWindow(window_->Hwnd());
-    if (!form_.Form_Load()) return 0;
+    if (!form_.Form_Load()) return false;
     window_->FirstDisplay();
+    return true;
+}
+
+HWND Win32App::MainWindowHandle() const { return window_ ? window_->Hwnd() : nullptr; }
+
+int Win32App::Run() {
+    if (!Start()) return 0;
     RunMessageLoop();
     // A quit that did not come from the exit routine still takes the icon away.
     form_.ender();

@@ -5,7 +5,6 @@
 
 #include "app/Form1.h"
 #include "platform/Platform.h"
-#include "platform/win32/ComApartment.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/UiHandles.h"
 #include "platform/win32/Win32FileSystemApi.h"
@@ -27,12 +26,16 @@ public:
 
     // Runs the program to its end and returns the process exit code.
     int Run();
+    // Run's start-up alone, for a caller that drives the windows itself: false when the
+    // program is to end at once.
+    bool Start();
+    // The main window once Start has succeeded, else null.
+    HWND MainWindowHandle() const;
 
 private:
     void LoadTrayImages();
 
     HINSTANCE instance_;
-    ComApartment com_;
     Win32RegistryApi registry_;
     Win32FileSystemApi files_;
     Win32ProcessApi processes_;

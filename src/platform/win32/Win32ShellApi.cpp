@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/ComApartment.h"
+
 namespace {
 
 #ifndef _WIN64
@@ -104,6 +106,8 @@ bool Win32ShellApi::ReadNotifyRecord(std::uintptr_t wParam, Handle* firstItem, H
 }
 
 void Win32ShellApi::ShellExecuteW(const std::wstring& file, const std::wstring& directory, int showCommand) {
+    // Only opening a link needs COM; holding it for the program's whole life costs memory.
+    const ComApartment com;
     ::ShellExecuteW(nullptr, nullptr, file.c_str(), nullptr, directory.empty() ? nullptr : directory.c_str(),
                     showCommand);
 }
