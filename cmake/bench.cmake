@@ -14,12 +14,8 @@ endforeach()
 target_compile_definitions(th_minimal_tray_themed PRIVATE TH_WITH_CONTROL)
 
 file(GLOB TH_BENCH_E2E_SOURCES CONFIGURE_DEPENDS bench/endtoend/*.cpp)
-add_executable(bench_end_to_end ${TH_BENCH_E2E_SOURCES} tests/e2e/support/ArtifactPaths.cpp
-               tests/e2e/support/DiscFolder.cpp ${TH_E2E_SUPPORT} tests/e2e/support/ProcessGroup.cpp
-               tests/e2e/support/RunningTrayhush.cpp tests/e2e/support/TrayhushWindows.cpp
-               tests/e2e/support/RegistryState.cpp tests/win32/TempFolder.cpp
-               tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
-               tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
+add_executable(bench_end_to_end ${TH_BENCH_E2E_SOURCES} ${TH_DRIVER_SUPPORT}
+               tests/e2e/support/ArtifactPaths.cpp tests/e2e/support/DiscFolder.cpp)
 target_include_directories(bench_end_to_end PRIVATE tests resources)
 target_compile_definitions(bench_end_to_end PRIVATE ${TH_WIN32_DEFINITIONS})
 target_compile_options(bench_end_to_end PRIVATE ${TH_WARNINGS})

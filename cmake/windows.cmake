@@ -87,6 +87,12 @@ set_target_properties(bench_polling PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_
 # driver itself) to raise the shell's media notification there, since Wine delivers those
 # only inside the process that raises them. The program itself carries no test hook.
 set(TH_E2E_SUPPORT tests/e2e/support/ErrorText.cpp tests/e2e/support/RemoteLibrary.cpp)
+# What a program needs to drive the real Trayhush.exe from outside: its processes, windows
+# and registry, temporary disc folders, and CD-ROM drives from Wine's mount manager.
+set(TH_DRIVER_SUPPORT ${TH_E2E_SUPPORT} tests/e2e/support/ProcessGroup.cpp
+    tests/e2e/support/RunningTrayhush.cpp tests/e2e/support/TrayhushWindows.cpp
+    tests/e2e/support/RegistryState.cpp tests/win32/TempFolder.cpp tests/win32/support/WineDrive.cpp
+    tests/support/WineMountManager.cpp tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
 add_library(th_notify_probe SHARED tests/e2e/notify_probe/DllMain.cpp
             tests/e2e/notify_probe/MediaInserted.cpp tests/e2e/notify_probe/TrayIconId.cpp)
 target_compile_definitions(th_notify_probe PRIVATE ${TH_WIN32_DEFINITIONS})
@@ -133,11 +139,7 @@ foreach(th_demo_program demoauto demoplayer)
 endforeach()
 
 file(GLOB TH_DEMO_SOURCES CONFIGURE_DEPENDS demo/driver/*.cpp)
-add_executable(th_demo ${TH_DEMO_SOURCES} ${TH_E2E_SUPPORT} tests/e2e/support/ProcessGroup.cpp
-               tests/e2e/support/RunningTrayhush.cpp tests/e2e/support/TrayhushWindows.cpp
-               tests/e2e/support/RegistryState.cpp tests/win32/TempFolder.cpp
-               tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
-               tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
+add_executable(th_demo ${TH_DEMO_SOURCES} ${TH_DRIVER_SUPPORT})
 target_include_directories(th_demo PRIVATE tests resources)
 target_compile_definitions(th_demo PRIVATE ${TH_WIN32_DEFINITIONS})
 target_compile_options(th_demo PRIVATE ${TH_WARNINGS})

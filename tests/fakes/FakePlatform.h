@@ -20,4 +20,9 @@ struct FakePlatform {
     FakeSystem system;
     FakeUi ui;
     Platform platform{registry, files, processes, keyboard, shell, hooks, system, ui};
+
+    // The same machine reading its discs through another file system (real, or recording).
+    Platform WithFiles(FileSystemApi& otherFiles) {
+        return Platform{registry, otherFiles, processes, keyboard, shell, hooks, system, ui};
+    }
 };

@@ -114,8 +114,7 @@ struct DiscMachine {
 
     FakePlatform fake;
     RecordedFiles files;
-    Platform platform{fake.registry, files,      fake.processes, fake.keyboard,
-                      fake.shell,    fake.hooks, fake.system,    fake.ui};
+    Platform platform = fake.WithFiles(files);
     Form1 form{platform};
 };
 

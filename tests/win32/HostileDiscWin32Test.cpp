@@ -62,8 +62,7 @@ protected:
     std::unique_ptr<TestCdDrive> drive;
     Win32FileSystemApi files;
     FakePlatform fake;
-    Platform platform{fake.registry, files,      fake.processes, fake.keyboard,
-                      fake.shell,    fake.hooks, fake.system,    fake.ui};
+    Platform platform = fake.WithFiles(files);
     Form1 form{platform};
 };
 

@@ -55,8 +55,7 @@ protected:
 
     FakePlatform fakes;
     Win32FileSystemApi files;
-    Platform platform{fakes.registry, files,       fakes.processes, fakes.keyboard,
-                      fakes.shell,    fakes.hooks, fakes.system,    fakes.ui};
+    Platform platform = fakes.WithFiles(files);
     std::unique_ptr<Form1> form1;
     wchar_t letter = 0;
 };
