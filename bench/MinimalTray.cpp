@@ -1,6 +1,5 @@
 // The yardstick for start-up time and memory: a Win32 program that does nothing but put
 // an icon in the notification area, built with the same compiler and flags as Trayhush.
-// Built a second time with Trayhush's manifest and one check box (TH_WITH_CONTROL).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -36,10 +35,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const HWND window = CreateWindowW(L"ThMinimalTray", L"Minimal tray", WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
                                       nullptr, instance, nullptr);
     if (!window) return 1;
-#ifdef TH_WITH_CONTROL
-    // One check box: with the manifest's common controls 6, what any window with controls costs.
-    CreateWindowW(L"BUTTON", L"Box", WS_CHILD | BS_AUTOCHECKBOX, 0, 0, 10, 10, window, nullptr, instance, nullptr);
-#endif
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window;

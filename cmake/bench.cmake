@@ -1,17 +1,12 @@
 # ---- Benchmarks of the whole program under Wine, run by bench/run.sh (never by ctest) ----
 # A program that only adds a tray icon, the yardstick for start-up time and memory, built
 # with the same flags as Trayhush.exe.
-# The themed one carries Trayhush's manifest and one check box as well.
 add_executable(th_minimal_tray WIN32 bench/MinimalTray.cpp)
-add_executable(th_minimal_tray_themed WIN32 bench/MinimalTray.cpp bench/MinimalTrayThemed.rc)
-foreach(th_minimal th_minimal_tray th_minimal_tray_themed)
-  target_compile_definitions(${th_minimal} PRIVATE ${TH_WIN32_DEFINITIONS})
-  target_compile_options(${th_minimal} PRIVATE ${TH_WARNINGS})
-  target_link_options(${th_minimal} PRIVATE -municode ${TH_STATIC_LINK} -s -Wl,--gc-sections)
-  target_link_libraries(${th_minimal} PRIVATE user32 shell32)
-  set_target_properties(${th_minimal} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-endforeach()
-target_compile_definitions(th_minimal_tray_themed PRIVATE TH_WITH_CONTROL)
+target_compile_definitions(th_minimal_tray PRIVATE ${TH_WIN32_DEFINITIONS})
+target_compile_options(th_minimal_tray PRIVATE ${TH_WARNINGS})
+target_link_options(th_minimal_tray PRIVATE -municode ${TH_STATIC_LINK} -s -Wl,--gc-sections)
+target_link_libraries(th_minimal_tray PRIVATE user32 shell32)
+set_target_properties(th_minimal_tray PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 file(GLOB TH_BENCH_E2E_SOURCES CONFIGURE_DEPENDS bench/endtoend/*.cpp)
 add_executable(bench_end_to_end ${TH_BENCH_E2E_SOURCES} ${TH_DRIVER_SUPPORT}
@@ -22,5 +17,5 @@ target_compile_options(bench_end_to_end PRIVATE ${TH_WARNINGS})
 target_link_options(bench_end_to_end PRIVATE -municode ${TH_STATIC_LINK})
 target_link_libraries(bench_end_to_end PRIVATE user32 shell32 advapi32 psapi)
 set_target_properties(bench_end_to_end PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-add_dependencies(bench_end_to_end Trayhush th_notify_probe th_sleeper th_minimal_tray th_minimal_tray_themed)
+add_dependencies(bench_end_to_end Trayhush th_notify_probe th_sleeper th_minimal_tray)
 # ---- end of the whole-program benchmarks ----

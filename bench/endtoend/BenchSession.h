@@ -40,7 +40,6 @@ public:
 
     std::wstring sleeper;
     std::wstring minimalTray;
-    std::wstring minimalTrayThemed;
 
 private:
     std::wstring trayhushExe_;

@@ -1,12 +1,13 @@
 // The real Trayhush.exe under Wine, measured from outside: start-up against a minimal tray
 // program, private memory, detection latency of both methods, how long a disc's autorun
 // program lives, and Trayhush's CPU share while it watches. Prints medians; asserts nothing.
-// Usage: bench_end_to_end.exe [rounds [--method-two-only]]   (in a Wine session; files beside it)
+// Usage: bench_end_to_end.exe [rounds [--method-two-only | --start-up-only]]   (in a Wine session; files beside it)
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
+#include <string>
 #include <stdexcept>
 
 #include "BenchSession.h"
@@ -96,38 +97,29 @@ StartUp MeasureTrayhush(BenchSession& session, bool confirmIcon) {
     return {ms, kiB};
 }
 
-// Start-up to the icon: for the minimal programs their icon answers a modification;
+// Start-up to the icon: for the minimal program its icon answers a modification;
 // Trayhush's icon identifier is known only inside it, so its time is until the window that
 // owns the icon exists (it adds the icon right after creating that window), and the icon is
-// then confirmed once. The themed minimal program carries Trayhush's manifest and one check
-// box, for which the system loads the version 6 common controls, as for any window with
-// controls under that manifest.
+// then confirmed once.
 void StartUpAndMemory(BenchSession& session, int rounds) {
-    std::vector<double> plainMs, themedMs, trayhushMs, startRatios;
-    std::vector<double> plainKiB, themedKiB, trayhushKiB, plainRatios, themedRatios;
+    std::vector<double> minimalMs, trayhushMs, startRatios;
+    std::vector<double> minimalKiB, trayhushKiB, memoryRatios;
     for (int round = 0; round < rounds; ++round) {
-        const StartUp plain = MeasureMinimal(session, session.minimalTray);
-        const StartUp themed = MeasureMinimal(session, session.minimalTrayThemed);
+        const StartUp minimal = MeasureMinimal(session, session.minimalTray);
         const StartUp trayhush = MeasureTrayhush(session, round == 0);
-        plainMs.push_back(plain.ms);
-        themedMs.push_back(themed.ms);
+        minimalMs.push_back(minimal.ms);
         trayhushMs.push_back(trayhush.ms);
-        startRatios.push_back(trayhush.ms / plain.ms);
-        plainKiB.push_back(plain.kiB);
-        themedKiB.push_back(themed.kiB);
+        startRatios.push_back(trayhush.ms / minimal.ms);
+        minimalKiB.push_back(minimal.kiB);
         trayhushKiB.push_back(trayhush.kiB);
-        plainRatios.push_back(trayhush.kiB / plain.kiB);
-        themedRatios.push_back(trayhush.kiB / themed.kiB);
+        memoryRatios.push_back(trayhush.kiB / minimal.kiB);
     }
-    Report("start-up to tray icon, minimal tray program", plainMs, "ms");
-    Report("start-up to tray icon, minimal with manifest and a check box", themedMs, "ms");
+    Report("start-up to tray icon, minimal tray program", minimalMs, "ms");
     Report("start-up to tray icon, Trayhush.exe", trayhushMs, "ms");
     Report("start-up ratio Trayhush / minimal (same round)", startRatios, "x", 2);
-    Report("private memory after start-up, minimal tray program", plainKiB, "KiB", 0);
-    Report("private memory after start-up, minimal with a check box", themedKiB, "KiB", 0);
+    Report("private memory after start-up, minimal tray program", minimalKiB, "KiB", 0);
     Report("private memory after start-up, Trayhush.exe", trayhushKiB, "KiB", 0);
-    Report("private memory ratio Trayhush / minimal (same round)", plainRatios, "x", 2);
-    Report("private memory ratio Trayhush / minimal with a check box", themedRatios, "x", 2);
+    Report("private memory ratio Trayhush / minimal (same round)", memoryRatios, "x", 2);
 }
 
 // Detection method one: the shell's notice, raised inside Trayhush, until Trayhush shows the
@@ -199,9 +191,10 @@ void CpuShare(BenchSession& session, const std::string& what, int seconds) {
 
 void MeasureMethodOne(BenchSession& session, int rounds);
 
-void Run(int rounds, bool methodTwoOnly) {
+void Run(int rounds, const std::wstring& only) {
     BenchSession session;
-    if (!methodTwoOnly) MeasureMethodOne(session, rounds);
+    if (only == L"--start-up-only") return StartUpAndMemory(session, rounds);
+    if (only != L"--method-two-only") MeasureMethodOne(session, rounds);
     session.StartTrayhush(true);
     session.Trayhush().UnloadProbe();
     CpuShare(session, "idle, detection method two", 6 * kCpuSliceSeconds);
@@ -238,7 +231,7 @@ int wmain(int argc, wchar_t** argv) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : 15;
     try {
-        trayhush::bench::Run(rounds, argc > 2 && std::wcscmp(argv[2], L"--method-two-only") == 0);
+        trayhush::bench::Run(rounds, argc > 2 ? argv[2] : L"");
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "bench_end_to_end: %s\n", failure.what());
         return 1;

@@ -92,6 +92,12 @@ protected:
         window->FirstDisplay();
         dpi = WindowDpi(main);
     }
+    // The user opens the window from the tray.
+    void StartAndOpen() {
+        Start();
+        form.RestoreFromTray();
+        ASSERT_TRUE(IsWindowVisible(main));
+    }
     HWND Item(int id) const { return GetDlgItem(main, id); }
     bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     RECT ClientRectOf(HWND control) const {
@@ -147,9 +153,9 @@ TEST_F(MainWindowWin32, StartsHiddenWithItsDesignedBorderAndClientArea) {
 }
 
 TEST_F(MainWindowWin32, ControlsSitAtTheirTwipPositionsWithTheirCaptionsAndFonts) {
-    Start();
+    StartAndOpen();
     for (const PanelControl& control : OptionsPanelControls()) {
-        if (control.kind == PanelControlKind::HiddenEdit) {
+        if (control.kind == PanelControlKind::SignalField) {
             EXPECT_FALSE(IsWindowVisible(Item(control.id)));
             continue;
         }
@@ -180,8 +186,34 @@ TEST_F(MainWindowWin32, ControlsSitAtTheirTwipPositionsWithTheirCaptionsAndFonts
     }
 }
 
-TEST_F(MainWindowWin32, TheTabOrderIsTheDesignsOrder) {
+// The panel's controls load the common controls; a program that stays in the tray makes
+// them only when its window is first shown, with what the options became meanwhile.
+TEST_F(MainWindowWin32, ThePanelIsMadeAtTheFirstShowingWithTheOptionsAsTheyAreThen) {
+    fake.files.AddCdrom(L'D');
+    fake.files.AddCdrom(L'E');
     Start();
+    for (const PanelControl& control : OptionsPanelControls())
+        EXPECT_EQ(Item(control.id) != nullptr, control.id == IDC_TEXT1) << control.id;
+    form.Check[2].SetValue(0);
+    form.Check[3].SetValue(1);
+    form.List1.UserSetSelected(1, false);
+    ASSERT_EQ(form.List1.ListCount(), 2);
+
+    ShowWindow(main, SW_SHOWNOACTIVATE);
+    EXPECT_FALSE(Checked(IDC_CHECK2));
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_LIST1)));
+    EXPECT_TRUE(Checked(IDC_CHECK3));
+    EXPECT_TRUE(IsWindowEnabled(Item(IDC_CHECK4)));
+    const HWND list = Item(IDC_LIST1);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(SendMessageW(list, LB_GETSEL, i, 0) > 0, form.List1.Selected(i)) << i;
+    EXPECT_EQ(SendMessageW(list, LB_GETCARETINDEX, 0, 0), 1) << "the entry last clicked";
+    EXPECT_EQ(FontOf(Item(IDC_CHECK1)).lfWeight, FW_BOLD) << "laid out with the window's fonts";
+}
+
+TEST_F(MainWindowWin32, TheTabOrderIsTheDesignsOrder) {
+    StartAndOpen();
     std::vector<int> ids;
     for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         ids.push_back(GetDlgCtrlID(child));
@@ -221,8 +253,7 @@ TEST_F(MainWindowWin32, TheMinimiseButtonHidesTheWindowAndOpenBringsItBack) {
 }
 
 TEST_F(MainWindowWin32, AClickOnABoxReachesTheOptionsAndTheirStoredValues) {
-    Start();
-    form.RestoreFromTray();
+    StartAndOpen();
     ASSERT_TRUE(Checked(IDC_CHECK2));
     ASSERT_FALSE(IsWindowEnabled(Item(IDC_LIST1)));
 
@@ -239,7 +270,7 @@ TEST_F(MainWindowWin32, AClickOnABoxReachesTheOptionsAndTheirStoredValues) {
 }
 
 TEST_F(MainWindowWin32, AValueSetFromCodeShowsInTheRealBox) {
-    Start();
+    StartAndOpen();
     ASSERT_FALSE(Checked(IDC_CHECK3));
     ASSERT_FALSE(IsWindowEnabled(Item(IDC_CHECK4)));
     form.Check[3].SetValue(1);
@@ -248,7 +279,7 @@ TEST_F(MainWindowWin32, AValueSetFromCodeShowsInTheRealBox) {
 }
 
 TEST_F(MainWindowWin32, AGreyedBoxIgnoresClicks) {
-    Start();
+    StartAndOpen();
     ASSERT_FALSE(form.Check[4].Enabled());
     SendMessageW(main, WM_COMMAND, MAKEWPARAM(IDC_CHECK4, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Item(IDC_CHECK4)));
@@ -257,7 +288,7 @@ TEST_F(MainWindowWin32, AGreyedBoxIgnoresClicks) {
 }
 
 TEST_F(MainWindowWin32, EnableBlockingSwitchesTheWindowsIcon) {
-    Start();
+    StartAndOpen();
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_SMALL, 0)), greenIcon);
     SendMessageW(Item(IDC_CHECK1), BM_CLICK, 0, 0);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_SMALL, 0)), redIcon);

@@ -41,4 +41,5 @@ void ListBox::Bind(ControlPeer* peer) {
         peer_->ListAdd(items_[i].text);
         peer_->ListSetSelected(i, items_[i].selected);
     }
+    peer_->ListSetCurrent(listIndex_);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "about/Abouts.h"
+#include "platform/win32/CommonControls.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/MessageLoop.h"
 #include "platform/win32/UiFont.h"
@@ -47,8 +48,7 @@ constexpr TwipsRect kCloseButton{4200, 1320, 1095, 375};
 
 AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, Abouts& about)
     : about_(about), owner_(owner) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+    InitCommonControlsOnDemand(ICC_WIN95_CLASSES);
     EnsureWindowClass(instance, kAboutWindowClass, OwnedWindowProcedure<AboutWindow>, nullptr,
                       GetSysColorBrush(COLOR_BTNFACE));
     CreateWindowExW(kWindowExStyle, kAboutWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT,

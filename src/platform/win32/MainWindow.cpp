@@ -3,8 +3,8 @@
 #include "app/Form1.h"
 #include "platform/win32/ButtonPeer.h"
 #include "platform/win32/Dpi.h"
-#include "platform/win32/EditPeer.h"
 #include "platform/win32/OptionsPanelLayout.h"
+#include "platform/win32/SignalFieldPeer.h"
 #include "platform/win32/UiFont.h"
 #include "platform/win32/WindowProcedure.h"
 #include "resource_ids.h"
@@ -12,6 +12,8 @@
 namespace {
 
 const wchar_t kMainWindowClass[] = L"TrayhushMainWindow";
+// A class of the program's own: the common controls' EDIT would load them at start-up.
+const wchar_t kSignalFieldClass[] = L"TrayhushSignalField";
 const wchar_t kCaption[] = L"Trayhush";
 // A fixed single border with a minimise button and no maximise button.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -46,32 +48,37 @@ ControlClass ClassOf(PanelControlKind kind) {
                     child | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY |
                         LBS_NOINTEGRALHEIGHT,
                     WS_EX_CLIENTEDGE};
-        case PanelControlKind::HiddenEdit:
-            return {L"EDIT", child | ES_AUTOHSCROLL, 0};
+        case PanelControlKind::SignalField:
+            return {kSignalFieldClass, child, 0};
     }
     return {L"STATIC", child, 0};
 }
 
+const PanelControl* PanelControlOf(int id) {
+    for (const PanelControl& control : OptionsPanelControls())
+        if (control.id == id) return &control;
+    return nullptr;
+}
+
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, Form1& form) : form_(form) {
+MainWindow::MainWindow(HINSTANCE instance, Form1& form) : form_(form), instance_(instance) {
     EnsureWindowClass(instance, kMainWindowClass, OwnedWindowProcedure<MainWindow>,
                       DesignIcon(instance), GetSysColorBrush(COLOR_BTNFACE));
+    EnsureWindowClass(instance, kSignalFieldClass, DefWindowProcW, nullptr, nullptr);
     UniqueMenu menu(LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU)));
     CreateWindowExW(kWindowExStyle, kMainWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, 0, 0, nullptr, menu.get(), instance, this);
     if (!window_) return;
     // The window's menu bar goes with the window.
     menu.release();
-    CreateControls(instance);
-    // As in a dialog: focus rectangles and access keys show once the keyboard is used.
-    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+    CreateControl(IDC_TEXT1);
     const SIZE size = LayOut(WindowDpi(window_));
     layingOut_ = true;
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     layingOut_ = false;
-    BindControls();
+    BindSignalFieldAndTimers();
 }
 
 MainWindow::~MainWindow() {
@@ -89,50 +96,45 @@ void MainWindow::FirstDisplay() {
     resizeReachesForm_ = true;
 }
 
-void MainWindow::CreateControls(HINSTANCE instance) {
-    for (const PanelControl& control : OptionsPanelControls()) {
-        const ControlClass cls = ClassOf(control.kind);
-        std::wstring caption;
-        if (CheckBox* box = CheckBoxOf(control.id)) caption = box->Caption();
-        if (control.id == IDC_FRAME0) caption = form_.Frame[0].Caption();
-        if (control.id == IDC_FRAME1) caption = form_.Frame[1].Caption();
-        if (control.id == IDC_FRAME2) caption = form_.Frame[2].Caption();
-        const HWND hwnd = CreateWindowExW(
-            cls.exStyle, cls.className, caption.c_str(), cls.style, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
-        if (hwnd) controls_[control.id] = hwnd;
-    }
+HWND MainWindow::CreateControl(int id) {
+    const PanelControl* control = PanelControlOf(id);
+    if (!control) return nullptr;
+    const ControlClass cls = ClassOf(control->kind);
+    std::wstring caption;
+    if (CheckBox* box = CheckBoxOf(id)) caption = box->Caption();
+    if (id == IDC_FRAME0) caption = form_.Frame[0].Caption();
+    if (id == IDC_FRAME1) caption = form_.Frame[1].Caption();
+    if (id == IDC_FRAME2) caption = form_.Frame[2].Caption();
+    const HWND hwnd = CreateWindowExW(cls.exStyle, cls.className, caption.c_str(), cls.style, 0, 0,
+                                      0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                      instance_, nullptr);
+    if (hwnd) controls_[id] = hwnd;
+    return hwnd;
 }
 
-void MainWindow::BindControls() {
-    const auto bindButton = [this](Control& model, int id) {
-        const HWND hwnd = ControlWindow(id);
-        if (!hwnd) return;
-        peers_.push_back(std::make_unique<ButtonPeer>(hwnd));
-        model.Bind(peers_.back().get());
-    };
-    const int checkIds[] = {IDC_CHECK0, IDC_CHECK1, IDC_CHECK2, IDC_CHECK3, IDC_CHECK4};
-    for (std::size_t i = 0; i < form_.Check.size(); ++i) {
-        const HWND hwnd = ControlWindow(checkIds[i]);
-        if (!hwnd) continue;
-        peers_.push_back(std::make_unique<ButtonPeer>(hwnd));
-        form_.Check[i].Bind(peers_.back().get());
+void MainWindow::CreatePanel() {
+    if (panelCreated_ || !window_) return;
+    panelCreated_ = true;
+    // Children are added at the end of the tab order: the field made at start-up moves to
+    // its own place.
+    HWND previous = HWND_TOP;
+    for (const PanelControl& control : OptionsPanelControls()) {
+        HWND hwnd = ControlWindow(control.id);
+        if (hwnd)
+            SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        else
+            hwnd = CreateControl(control.id);
+        if (hwnd) previous = hwnd;
     }
-    if (const HWND hwnd = ControlWindow(IDC_CHECK1BOX)) {
-        peers_.push_back(std::make_unique<ButtonPeer>(hwnd));
-        form_.Check1.Bind(peers_.back().get());
-    }
-    bindButton(form_.Frame[0], IDC_FRAME0);
-    bindButton(form_.Frame[1], IDC_FRAME1);
-    bindButton(form_.Frame[2], IDC_FRAME2);
-    if (const HWND hwnd = ControlWindow(IDC_LIST1)) {
-        auto peer = std::make_unique<ListBoxPeer>(hwnd);
-        listPeer_ = peer.get();
-        peers_.push_back(std::move(peer));
-        form_.List1.Bind(listPeer_);
-    }
+    LayOut(dpi_);
+    // As in a dialog: focus rectangles and access keys show once the keyboard is used.
+    SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+    BindPanel();
+}
+
+void MainWindow::BindSignalFieldAndTimers() {
     if (const HWND hwnd = ControlWindow(IDC_TEXT1)) {
-        peers_.push_back(std::make_unique<EditPeer>(hwnd));
+        peers_.push_back(std::make_unique<SignalFieldPeer>(hwnd));
         form_.Text1.Bind(peers_.back().get());
     }
     const std::pair<Timer*, UINT_PTR> timers[] = {
@@ -142,6 +144,28 @@ void MainWindow::BindControls() {
         timer->Bind(timers_.back().get());
     }
     form_.Bind(this);
+}
+
+void MainWindow::BindPanel() {
+    // Generic: each kind of control pushes its own state to a new peer.
+    const auto bindButton = [this](auto& model, int id) {
+        const HWND hwnd = ControlWindow(id);
+        if (!hwnd) return;
+        peers_.push_back(std::make_unique<ButtonPeer>(hwnd));
+        model.Bind(peers_.back().get());
+    };
+    const int checkIds[] = {IDC_CHECK0, IDC_CHECK1, IDC_CHECK2, IDC_CHECK3, IDC_CHECK4};
+    for (std::size_t i = 0; i < form_.Check.size(); ++i) bindButton(form_.Check[i], checkIds[i]);
+    bindButton(form_.Check1, IDC_CHECK1BOX);
+    bindButton(form_.Frame[0], IDC_FRAME0);
+    bindButton(form_.Frame[1], IDC_FRAME1);
+    bindButton(form_.Frame[2], IDC_FRAME2);
+    if (const HWND hwnd = ControlWindow(IDC_LIST1)) {
+        auto peer = std::make_unique<ListBoxPeer>(hwnd);
+        listPeer_ = peer.get();
+        peers_.push_back(std::move(peer));
+        form_.List1.Bind(listPeer_);
+    }
 }
 
 void MainWindow::UnbindControls() {
@@ -193,6 +217,10 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
         case WM_NCCREATE:
             window_ = window;
+            break;
+        case WM_SHOWWINDOW:
+            // Whatever shows the window: the panel is there before it is seen.
+            if (wParam) CreatePanel();
             break;
         case WM_COMMAND:
             return OnCommand(wParam, lParam);

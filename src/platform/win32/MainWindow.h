@@ -17,7 +17,7 @@ class Form1;
 // a real window. It is created hidden; sizes and positions that Form1 sees are in twips.
 class MainWindow : public FormPeer {
 public:
-    // Creates the hidden window and its controls and binds them, and the window, to form.
+    // Creates the hidden window and binds it, its timers and its signal field to form.
     MainWindow(HINSTANCE instance, Form1& form);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
@@ -48,8 +48,13 @@ public:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateControls(HINSTANCE instance);
-    void BindControls();
+    // The signal field is made at start-up, the rest of the panel only before the window
+    // is first shown: the first check box or list loads the common controls, which more
+    // than doubles the memory of a program that mostly sits in the tray.
+    HWND CreateControl(int id);
+    void CreatePanel();
+    void BindSignalFieldAndTimers();
+    void BindPanel();
     void UnbindControls();
     // Fonts and control positions for a DPI; returns the window size in pixels.
     SIZE LayOut(unsigned dpi);
@@ -68,7 +73,9 @@ private:
     LRESULT OnSetFocus();
 
     Form1& form_;
+    HINSTANCE instance_;
     HWND window_ = nullptr;
+    bool panelCreated_ = false;
     unsigned dpi_ = 96;
     UniqueFont font_;
     UniqueFont boldFont_;

@@ -13,7 +13,7 @@ const std::vector<PanelControl>& OptionsPanelControls() {
         {IDC_CHECK4, K::CheckBox, IDC_FRAME2, {120, 600, 3975, 195}, false},
         {IDC_CHECK1BOX, K::CheckBox, IDC_FRAME2, {120, 840, 3975, 195}, false},
         {IDC_LIST1, K::ListBox, IDC_FRAME1, {240, 360, 1215, 960}, false},
-        {IDC_TEXT1, K::HiddenEdit, 0, {0, 0, 0, 0}, false},
+        {IDC_TEXT1, K::SignalField, 0, {0, 0, 0, 0}, false},
         {IDC_FRAME1, K::GroupBox, 0, {2618, 0, 1695, 1455}, false},
         {IDC_FRAME0, K::GroupBox, 0, {98, 480, 2415, 975}, false},
         {IDC_FRAME2, K::GroupBox, 0, {98, 1560, 4215, 1215}, false},

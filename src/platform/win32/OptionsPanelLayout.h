@@ -5,7 +5,7 @@
 
 #include "platform/win32/Dpi.h"
 
-enum class PanelControlKind { CheckBox, GroupBox, ListBox, HiddenEdit };
+enum class PanelControlKind { CheckBox, GroupBox, ListBox, SignalField };
 
 // One control of the main window, in its design units.
 struct PanelControl {
