@@ -2,20 +2,16 @@
 # A program that only adds a tray icon, the yardstick for start-up time and memory, built
 # with the same flags as Trayhush.exe.
 add_executable(th_minimal_tray WIN32 bench/MinimalTray.cpp)
-target_compile_definitions(th_minimal_tray PRIVATE ${TH_WIN32_DEFINITIONS})
-target_compile_options(th_minimal_tray PRIVATE ${TH_WARNINGS})
-target_link_options(th_minimal_tray PRIVATE -municode ${TH_STATIC_LINK} -s -Wl,--gc-sections)
+th_windows_program(th_minimal_tray)
+target_link_options(th_minimal_tray PRIVATE -municode -s -Wl,--gc-sections)
 target_link_libraries(th_minimal_tray PRIVATE user32 shell32)
-set_target_properties(th_minimal_tray PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 file(GLOB TH_BENCH_E2E_SOURCES CONFIGURE_DEPENDS bench/endtoend/*.cpp)
 add_executable(bench_end_to_end ${TH_BENCH_E2E_SOURCES} ${TH_DRIVER_SUPPORT}
                tests/e2e/support/ArtifactPaths.cpp tests/e2e/support/DiscFolder.cpp)
 target_include_directories(bench_end_to_end PRIVATE tests resources)
-target_compile_definitions(bench_end_to_end PRIVATE ${TH_WIN32_DEFINITIONS})
-target_compile_options(bench_end_to_end PRIVATE ${TH_WARNINGS})
-target_link_options(bench_end_to_end PRIVATE -municode ${TH_STATIC_LINK})
+th_windows_program(bench_end_to_end)
+target_link_options(bench_end_to_end PRIVATE -municode)
 target_link_libraries(bench_end_to_end PRIVATE user32 shell32 advapi32 psapi)
-set_target_properties(bench_end_to_end PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(bench_end_to_end Trayhush th_notify_probe th_sleeper th_minimal_tray)
 # ---- end of the whole-program benchmarks ----

@@ -11,10 +11,8 @@ add_executable(th_soak ${TH_SOAK_SOURCES} resources/Trayhush.rc
                tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
                tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
 target_include_directories(th_soak PRIVATE tests resources)
-target_compile_options(th_soak PRIVATE ${TH_WARNINGS})
-target_link_options(th_soak PRIVATE ${TH_STATIC_LINK})
+th_windows_program(th_soak)
 target_link_libraries(th_soak PRIVATE trayhush_platform GTest::gtest_main)
-set_target_properties(th_soak PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(th_soak th_sleeper)
 add_test(NAME soak COMMAND th_soak)
 # It is the program, with the single-instance claim and the machine-wide settings: nothing
@@ -25,9 +23,8 @@ set_tests_properties(soak PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 LABELS soak
 # Holds Shift through the program's keyboard layer, or leaves it alone, under the crash
 # guard, and dies as the test tells it (tests/win32/CrashGuardWin32Test.cpp).
 add_executable(th_crash_holding_shift tests/win32/helpers/crash_holding_shift.cpp)
-target_compile_options(th_crash_holding_shift PRIVATE ${TH_WARNINGS})
-target_link_options(th_crash_holding_shift PRIVATE -municode -mwindows ${TH_STATIC_LINK})
+th_windows_program(th_crash_holding_shift)
+target_link_options(th_crash_holding_shift PRIVATE -municode -mwindows)
 target_link_libraries(th_crash_holding_shift PRIVATE trayhush_platform)
-set_target_properties(th_crash_holding_shift PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(win32_tests th_crash_holding_shift)
 # ---- end of the reliability block ----

@@ -5,6 +5,16 @@ set(TH_SYSTEM_LIBS user32 gdi32 shell32 ole32 advapi32 psapi version)
 # Small and self-contained: no MinGW DLL beside the program.
 set(TH_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
+# What every Windows program and DLL of the build shares: the Win32 definitions, the
+# warnings, the static runtime, and the build folder's root as its place, beside
+# Trayhush.exe, where the tests and scripts look for it.
+function(th_windows_program target)
+  target_compile_definitions(${target} PRIVATE ${TH_WIN32_DEFINITIONS})
+  target_compile_options(${target} PRIVATE ${TH_WARNINGS})
+  target_link_options(${target} PRIVATE ${TH_STATIC_LINK})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endfunction()
+
 target_compile_options(trayhush_logic PRIVATE -ffunction-sections -fdata-sections)
 
 file(GLOB TH_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
@@ -21,10 +31,9 @@ add_executable(Trayhush WIN32 src/platform/win32/EntryPoint.cpp src/app/LeanRunt
 # reach the program until a clean build.
 set_source_files_properties(resources/Trayhush.rc PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/resources/disc_green.ico;${PROJECT_SOURCE_DIR}/resources/disc_red.ico;${PROJECT_SOURCE_DIR}/resources/Trayhush.manifest;${PROJECT_SOURCE_DIR}/resources/resource_ids.h")
-target_compile_options(Trayhush PRIVATE ${TH_WARNINGS})
-target_link_options(Trayhush PRIVATE -municode ${TH_STATIC_LINK} -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
+th_windows_program(Trayhush)
+target_link_options(Trayhush PRIVATE -municode -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 target_link_libraries(Trayhush PRIVATE trayhush_platform)
-set_target_properties(Trayhush PROPERTIES OUTPUT_NAME Trayhush RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 include(cmake/release.cmake)
 
@@ -36,8 +45,7 @@ file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/
      tests/support/*.cpp)
 add_executable(win32_tests ${TH_WIN32_TEST_SOURCES})
 target_include_directories(win32_tests PRIVATE tests)
-target_compile_options(win32_tests PRIVATE ${TH_WARNINGS})
-target_link_options(win32_tests PRIVATE ${TH_STATIC_LINK})
+th_windows_program(win32_tests)
 target_link_libraries(win32_tests PRIVATE trayhush_platform trayhush_fakes GTest::gtest_main)
 add_dependencies(win32_tests Trayhush)
 add_test(NAME win32_tests COMMAND win32_tests)
@@ -51,20 +59,17 @@ set_tests_properties(win32_tests PROPERTIES ENVIRONMENT "TH_EXE=$<TARGET_FILE:Tr
 # runner's output pipe open.
 foreach(th_helper sleeper shift_state show_state)
   add_executable(th_${th_helper} tests/win32/helpers/${th_helper}.cpp)
-  target_compile_definitions(th_${th_helper} PRIVATE ${TH_WIN32_DEFINITIONS})
-  target_compile_options(th_${th_helper} PRIVATE ${TH_WARNINGS})
-  target_link_options(th_${th_helper} PRIVATE -municode -mwindows ${TH_STATIC_LINK})
+  th_windows_program(th_${th_helper})
+  target_link_options(th_${th_helper} PRIVATE -municode -mwindows)
   target_link_libraries(th_${th_helper} PRIVATE user32)
-  set_target_properties(th_${th_helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   add_dependencies(win32_tests th_${th_helper})
 endforeach()
 
 # Built with everything, run by hand under Wine (never by ctest): prints medians.
 add_executable(bench_process_scan bench/ProcessScanBench.cpp)
-target_compile_options(bench_process_scan PRIVATE ${TH_WARNINGS})
-target_link_options(bench_process_scan PRIVATE -municode ${TH_STATIC_LINK})
+th_windows_program(bench_process_scan)
+target_link_options(bench_process_scan PRIVATE -municode)
 target_link_libraries(bench_process_scan PRIVATE trayhush_platform)
-set_target_properties(bench_process_scan PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(bench_process_scan th_sleeper)
 # ---- end of the autorun suppression block ----
 
@@ -75,10 +80,9 @@ add_executable(bench_polling bench/PollingBench.cpp tests/win32/TempFolder.cpp
                tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
                tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
 target_include_directories(bench_polling PRIVATE tests tests/win32)
-target_compile_options(bench_polling PRIVATE ${TH_WARNINGS})
-target_link_options(bench_polling PRIVATE -municode ${TH_STATIC_LINK})
+th_windows_program(bench_polling)
+target_link_options(bench_polling PRIVATE -municode)
 target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes)
-set_target_properties(bench_polling PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 # ---- end of the volume-polling benchmark ----
 
@@ -95,30 +99,23 @@ set(TH_DRIVER_SUPPORT ${TH_E2E_SUPPORT} tests/e2e/support/ProcessGroup.cpp
     tests/support/WineMountManager.cpp tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
 add_library(th_notify_probe SHARED tests/e2e/notify_probe/DllMain.cpp
             tests/e2e/notify_probe/MediaInserted.cpp tests/e2e/notify_probe/TrayIconId.cpp)
-target_compile_definitions(th_notify_probe PRIVATE ${TH_WIN32_DEFINITIONS})
-target_compile_options(th_notify_probe PRIVATE ${TH_WARNINGS})
-target_link_options(th_notify_probe PRIVATE ${TH_STATIC_LINK})
+th_windows_program(th_notify_probe)
 target_link_libraries(th_notify_probe PRIVATE shell32 user32)
-set_target_properties(th_notify_probe PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+set_target_properties(th_notify_probe PROPERTIES PREFIX "")
 
 add_executable(th_inject tests/e2e/tools/th_inject.cpp ${TH_E2E_SUPPORT})
 target_include_directories(th_inject PRIVATE tests)
-target_compile_definitions(th_inject PRIVATE ${TH_WIN32_DEFINITIONS})
-target_compile_options(th_inject PRIVATE ${TH_WARNINGS})
-target_link_options(th_inject PRIVATE -municode ${TH_STATIC_LINK})
+th_windows_program(th_inject)
+target_link_options(th_inject PRIVATE -municode)
 target_link_libraries(th_inject PRIVATE psapi)
-set_target_properties(th_inject PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp tests/e2e/support/*.cpp)
 add_executable(th_e2e ${TH_E2E_SOURCES} tests/win32/TempFolder.cpp tests/win32/support/WineDrive.cpp
                tests/support/WineMountManager.cpp tests/support/WinePaths.cpp
                tests/support/VolumeBroadcast.cpp)
 target_include_directories(th_e2e PRIVATE tests resources)
-target_compile_definitions(th_e2e PRIVATE ${TH_WIN32_DEFINITIONS})
-target_compile_options(th_e2e PRIVATE ${TH_WARNINGS})
-target_link_options(th_e2e PRIVATE ${TH_STATIC_LINK})
+th_windows_program(th_e2e)
 target_link_libraries(th_e2e PRIVATE GTest::gtest user32 shell32 advapi32 psapi)
-set_target_properties(th_e2e PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(th_e2e Trayhush th_notify_probe th_inject th_sleeper th_show_state)
 add_test(NAME e2e COMMAND th_e2e)
 # One Trayhush per session and machine-wide settings: nothing else may run beside it.
@@ -131,21 +128,17 @@ set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE ENVIRONMENT
 # windowed programs, and the driver that plays the scene and prints its timeline.
 foreach(th_demo_program demoauto demoplayer)
   add_executable(${th_demo_program} WIN32 demo/${th_demo_program}.cpp demo/DemoWindow.cpp)
-  target_compile_definitions(${th_demo_program} PRIVATE ${TH_WIN32_DEFINITIONS})
-  target_compile_options(${th_demo_program} PRIVATE ${TH_WARNINGS})
-  target_link_options(${th_demo_program} PRIVATE -municode ${TH_STATIC_LINK})
+  th_windows_program(${th_demo_program})
+  target_link_options(${th_demo_program} PRIVATE -municode)
   target_link_libraries(${th_demo_program} PRIVATE user32 gdi32)
-  set_target_properties(${th_demo_program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endforeach()
 
 file(GLOB TH_DEMO_SOURCES CONFIGURE_DEPENDS demo/driver/*.cpp)
 add_executable(th_demo ${TH_DEMO_SOURCES} ${TH_DRIVER_SUPPORT})
 target_include_directories(th_demo PRIVATE tests resources)
-target_compile_definitions(th_demo PRIVATE ${TH_WIN32_DEFINITIONS})
-target_compile_options(th_demo PRIVATE ${TH_WARNINGS})
-target_link_options(th_demo PRIVATE -municode ${TH_STATIC_LINK})
+th_windows_program(th_demo)
+target_link_options(th_demo PRIVATE -municode)
 target_link_libraries(th_demo PRIVATE user32 shell32 advapi32 psapi)
-set_target_properties(th_demo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 add_dependencies(th_demo Trayhush th_notify_probe demoauto demoplayer)
 # ---- end of the demonstration block ----
 
