@@ -7,11 +7,11 @@ target_link_options(th_minimal_tray PRIVATE -municode -s -Wl,--gc-sections)
 target_link_libraries(th_minimal_tray PRIVATE user32 shell32)
 
 file(GLOB TH_BENCH_E2E_SOURCES CONFIGURE_DEPENDS bench/endtoend/*.cpp)
-add_executable(bench_end_to_end ${TH_BENCH_E2E_SOURCES} ${TH_DRIVER_SUPPORT}
+add_executable(bench_end_to_end ${TH_BENCH_E2E_SOURCES}
                tests/e2e/support/ArtifactPaths.cpp tests/e2e/support/DiscFolder.cpp)
 target_include_directories(bench_end_to_end PRIVATE tests resources)
 th_windows_program(bench_end_to_end)
 target_link_options(bench_end_to_end PRIVATE -municode)
-target_link_libraries(bench_end_to_end PRIVATE user32 shell32 advapi32 psapi)
+target_link_libraries(bench_end_to_end PRIVATE th_harness)
 add_dependencies(bench_end_to_end Trayhush th_notify_probe th_sleeper th_minimal_tray)
 # ---- end of the whole-program benchmarks ----

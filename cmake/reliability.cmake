@@ -6,13 +6,10 @@
 file(GLOB TH_SOAK_SOURCES CONFIGURE_DEPENDS tests/soak/*.cpp)
 add_executable(th_soak ${TH_SOAK_SOURCES} resources/Trayhush.rc
                tests/e2e/support/ArtifactPaths.cpp tests/e2e/support/DiscFolder.cpp
-               tests/e2e/support/ErrorText.cpp tests/e2e/support/RegistryState.cpp
-               tests/win32/ChildProcess.cpp tests/win32/TempFolder.cpp
-               tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
-               tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
+               tests/win32/ChildProcess.cpp)
 target_include_directories(th_soak PRIVATE tests resources)
 th_windows_program(th_soak)
-target_link_libraries(th_soak PRIVATE trayhush_platform GTest::gtest_main)
+target_link_libraries(th_soak PRIVATE trayhush_platform th_harness GTest::gtest_main)
 add_dependencies(th_soak th_sleeper)
 add_test(NAME soak COMMAND th_soak)
 # It is the program, with the single-instance claim and the machine-wide settings: nothing

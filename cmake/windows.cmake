@@ -37,16 +37,26 @@ target_link_libraries(Trayhush PRIVATE trayhush_platform)
 
 include(cmake/release.cmake)
 
+# What drives the real Trayhush.exe from outside under Wine (its processes, windows and
+# registry, temporary disc folders, CD-ROM drives from Wine's mount manager): shared by the
+# demonstration, the benchmarks and the tests.
+file(GLOB TH_HARNESS_SOURCES CONFIGURE_DEPENDS harness/*.cpp)
+list(FILTER TH_HARNESS_SOURCES EXCLUDE REGEX "/th_inject\\.cpp$")
+add_library(th_harness STATIC ${TH_HARNESS_SOURCES})
+target_include_directories(th_harness PUBLIC ${PROJECT_SOURCE_DIR} resources)
+target_compile_definitions(th_harness PUBLIC ${TH_WIN32_DEFINITIONS})
+target_compile_options(th_harness PRIVATE ${TH_WARNINGS})
+target_link_libraries(th_harness PUBLIC user32 shell32 advapi32 psapi)
+
 if(NOT TH_BUILD_TESTS)
   return()
 endif()
 
-file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/support/*.cpp
-     tests/support/*.cpp)
+file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/support/*.cpp)
 add_executable(win32_tests ${TH_WIN32_TEST_SOURCES})
 target_include_directories(win32_tests PRIVATE tests)
 th_windows_program(win32_tests)
-target_link_libraries(win32_tests PRIVATE trayhush_platform trayhush_fakes GTest::gtest_main)
+target_link_libraries(win32_tests PRIVATE trayhush_platform trayhush_fakes th_harness GTest::gtest_main)
 add_dependencies(win32_tests Trayhush)
 add_test(NAME win32_tests COMMAND win32_tests)
 set_tests_properties(win32_tests PROPERTIES ENVIRONMENT "TH_EXE=$<TARGET_FILE:Trayhush>")
@@ -76,13 +86,11 @@ add_dependencies(bench_process_scan th_sleeper)
 # ---- Disc arrival detection: the volume-polling benchmark ----
 # Built with everything, run by hand under Wine (never by ctest): prints medians. It defines
 # its CD-ROM drives through Wine's mount manager with the tests' drive helpers.
-add_executable(bench_polling bench/PollingBench.cpp tests/win32/TempFolder.cpp
-               tests/win32/support/WineDrive.cpp tests/support/WineMountManager.cpp
-               tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
+add_executable(bench_polling bench/PollingBench.cpp)
 target_include_directories(bench_polling PRIVATE tests tests/win32)
 th_windows_program(bench_polling)
 target_link_options(bench_polling PRIVATE -municode)
-target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes)
+target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes th_harness)
 
 # ---- end of the volume-polling benchmark ----
 
@@ -90,32 +98,23 @@ target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes)
 # th_notify_probe.dll is loaded into the running program by th_inject.exe (or by the
 # driver itself) to raise the shell's media notification there, since Wine delivers those
 # only inside the process that raises them. The program itself carries no test hook.
-set(TH_E2E_SUPPORT tests/e2e/support/ErrorText.cpp tests/e2e/support/RemoteLibrary.cpp)
-# What a program needs to drive the real Trayhush.exe from outside: its processes, windows
-# and registry, temporary disc folders, and CD-ROM drives from Wine's mount manager.
-set(TH_DRIVER_SUPPORT ${TH_E2E_SUPPORT} tests/e2e/support/ProcessGroup.cpp
-    tests/e2e/support/RunningTrayhush.cpp tests/e2e/support/TrayhushWindows.cpp
-    tests/e2e/support/RegistryState.cpp tests/win32/TempFolder.cpp tests/win32/support/WineDrive.cpp
-    tests/support/WineMountManager.cpp tests/support/WinePaths.cpp tests/support/VolumeBroadcast.cpp)
-add_library(th_notify_probe SHARED tests/e2e/notify_probe/DllMain.cpp
-            tests/e2e/notify_probe/MediaInserted.cpp tests/e2e/notify_probe/TrayIconId.cpp)
+file(GLOB TH_NOTIFY_PROBE_SOURCES CONFIGURE_DEPENDS harness/notify_probe/*.cpp)
+add_library(th_notify_probe SHARED ${TH_NOTIFY_PROBE_SOURCES})
 th_windows_program(th_notify_probe)
 target_link_libraries(th_notify_probe PRIVATE shell32 user32)
 set_target_properties(th_notify_probe PROPERTIES PREFIX "")
 
-add_executable(th_inject tests/e2e/tools/th_inject.cpp ${TH_E2E_SUPPORT})
-target_include_directories(th_inject PRIVATE tests)
+add_executable(th_inject harness/th_inject.cpp harness/ErrorText.cpp harness/RemoteLibrary.cpp)
+target_include_directories(th_inject PRIVATE ${PROJECT_SOURCE_DIR})
 th_windows_program(th_inject)
 target_link_options(th_inject PRIVATE -municode)
 target_link_libraries(th_inject PRIVATE psapi)
 
 file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp tests/e2e/support/*.cpp)
-add_executable(th_e2e ${TH_E2E_SOURCES} tests/win32/TempFolder.cpp tests/win32/support/WineDrive.cpp
-               tests/support/WineMountManager.cpp tests/support/WinePaths.cpp
-               tests/support/VolumeBroadcast.cpp)
+add_executable(th_e2e ${TH_E2E_SOURCES})
 target_include_directories(th_e2e PRIVATE tests resources)
 th_windows_program(th_e2e)
-target_link_libraries(th_e2e PRIVATE GTest::gtest user32 shell32 advapi32 psapi)
+target_link_libraries(th_e2e PRIVATE th_harness GTest::gtest)
 add_dependencies(th_e2e Trayhush th_notify_probe th_inject th_sleeper th_show_state)
 add_test(NAME e2e COMMAND th_e2e)
 # One Trayhush per session and machine-wide settings: nothing else may run beside it.
@@ -134,11 +133,11 @@ foreach(th_demo_program demoauto demoplayer)
 endforeach()
 
 file(GLOB TH_DEMO_SOURCES CONFIGURE_DEPENDS demo/driver/*.cpp)
-add_executable(th_demo ${TH_DEMO_SOURCES} ${TH_DRIVER_SUPPORT})
+add_executable(th_demo ${TH_DEMO_SOURCES})
 target_include_directories(th_demo PRIVATE tests resources)
 th_windows_program(th_demo)
 target_link_options(th_demo PRIVATE -municode)
-target_link_libraries(th_demo PRIVATE user32 shell32 advapi32 psapi)
+target_link_libraries(th_demo PRIVATE th_harness)
 add_dependencies(th_demo Trayhush th_notify_probe demoauto demoplayer)
 # ---- end of the demonstration block ----
 

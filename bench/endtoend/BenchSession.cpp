@@ -3,10 +3,10 @@
 #include <stdexcept>
 
 #include "e2e/support/ArtifactPaths.h"
-#include "e2e/support/RegistryState.h"
+#include "harness/RegistryState.h"
 #include "e2e/support/ShiftKey.h"
-#include "support/WineMountManager.h"
-#include "support/WinePaths.h"
+#include "harness/WineMountManager.h"
+#include "harness/WinePaths.h"
 
 namespace trayhush::bench {
 namespace {

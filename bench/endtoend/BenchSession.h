@@ -5,9 +5,9 @@
 #include <string>
 
 #include "e2e/support/DiscFolder.h"
-#include "e2e/support/ProcessGroup.h"
-#include "e2e/support/RunningTrayhush.h"
-#include "win32/support/WineDrive.h"
+#include "harness/ProcessGroup.h"
+#include "harness/RunningTrayhush.h"
+#include "harness/WineDrive.h"
 
 namespace trayhush::bench {
 

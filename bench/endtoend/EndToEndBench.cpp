@@ -14,9 +14,9 @@
 #include "LinuxProcess.h"
 #include "Measurements.h"
 #include "Medians.h"
-#include "e2e/support/RemoteLibrary.h"
-#include "e2e/support/TrayhushWindows.h"
-#include "support/WinePaths.h"
+#include "harness/RemoteLibrary.h"
+#include "harness/TrayhushWindows.h"
+#include "harness/WinePaths.h"
 
 namespace trayhush::bench {
 namespace {

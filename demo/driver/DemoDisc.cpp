@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "e2e/support/ErrorText.h"
-#include "support/WinePaths.h"
-#include "win32/TempFolder.h"
+#include "harness/ErrorText.h"
+#include "harness/WinePaths.h"
+#include "harness/TempFolder.h"
 
 namespace trayhush::demo {
 

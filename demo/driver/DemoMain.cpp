@@ -6,7 +6,7 @@
 #include "DemoOptions.h"
 #include "Demonstration.h"
 #include "Timeline.h"
-#include "support/WinePaths.h"
+#include "harness/WinePaths.h"
 
 int wmain(int argc, wchar_t** argv) {
     // A missing disc or file must fail a call, not open a dialog nobody can answer.

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "support/WinePaths.h"
+#include "harness/WinePaths.h"
 
 namespace trayhush::demo {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <stdexcept>
 
-#include "e2e/support/ErrorText.h"
-#include "e2e/support/RegistryState.h"
-#include "e2e/support/TrayhushWindows.h"
-#include "support/WinePaths.h"
+#include "harness/ErrorText.h"
+#include "harness/RegistryState.h"
+#include "harness/TrayhushWindows.h"
+#include "harness/WinePaths.h"
 
 namespace trayhush::demo {
 namespace {

@@ -7,9 +7,9 @@
 #include "DemoDisc.h"
 #include "DemoOptions.h"
 #include "Timeline.h"
-#include "e2e/support/ProcessGroup.h"
-#include "e2e/support/RunningTrayhush.h"
-#include "win32/support/WineDrive.h"
+#include "harness/ProcessGroup.h"
+#include "harness/RunningTrayhush.h"
+#include "harness/WineDrive.h"
 
 namespace trayhush::demo {
 

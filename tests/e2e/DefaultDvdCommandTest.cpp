@@ -5,8 +5,8 @@
 
 #include "e2e/TrayhushScenario.h"
 #include "e2e/support/ArtifactPaths.h"
-#include "e2e/support/RegistryState.h"
-#include "win32/TempFolder.h"
+#include "harness/RegistryState.h"
+#include "harness/TempFolder.h"
 
 namespace trayhush::e2e {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "e2e/TrayhushScenario.h"
-#include "e2e/support/TrayhushWindows.h"
+#include "harness/TrayhushWindows.h"
 
 namespace trayhush::e2e {
 namespace {

@@ -3,7 +3,7 @@
 // ends.
 #include "e2e/TrayhushScenario.h"
 #include "e2e/support/ShiftKey.h"
-#include "e2e/support/TrayhushWindows.h"
+#include "harness/TrayhushWindows.h"
 
 namespace trayhush::e2e {
 namespace {

@@ -3,8 +3,8 @@
 #include <cwctype>
 
 #include "e2e/TrayhushScenario.h"
-#include "e2e/support/RegistryState.h"
-#include "e2e/support/TrayhushWindows.h"
+#include "harness/RegistryState.h"
+#include "harness/TrayhushWindows.h"
 
 namespace trayhush::e2e {
 namespace {

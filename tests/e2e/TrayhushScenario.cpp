@@ -3,9 +3,9 @@
 #include <stdexcept>
 
 #include "e2e/support/ArtifactPaths.h"
-#include "e2e/support/RegistryState.h"
+#include "harness/RegistryState.h"
 #include "e2e/support/ShiftKey.h"
-#include "support/WinePaths.h"
+#include "harness/WinePaths.h"
 
 namespace trayhush::e2e {
 namespace {

@@ -20,11 +20,11 @@
 
 #include "e2e/support/ArtifactPaths.h"
 #include "e2e/support/DiscFolder.h"
-#include "e2e/support/RegistryState.h"
+#include "harness/RegistryState.h"
 #include "platform/win32/Win32App.h"
 #include "soak/ProcessResources.h"
 #include "win32/ChildProcess.h"
-#include "win32/support/WineDrive.h"
+#include "harness/WineDrive.h"
 
 namespace {
 

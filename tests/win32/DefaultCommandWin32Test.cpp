@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "ChildProcess.h"
-#include "TempFolder.h"
+#include "harness/TempFolder.h"
 #include "platform/win32/ErrorMode.h"
 #include "platform/win32/Win32ProcessApi.h"
 

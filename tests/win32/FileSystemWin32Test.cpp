@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "TempFolder.h"
+#include "harness/TempFolder.h"
 #include "TestCdDrive.h"
 #include "platform/win32/ErrorMode.h"
 #include "platform/win32/Win32FileSystemApi.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ChildProcess.h"
-#include "TempFolder.h"
+#include "harness/TempFolder.h"
 #include "TestCdDrive.h"
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"

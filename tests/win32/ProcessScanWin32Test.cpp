@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "ChildProcess.h"
-#include "TempFolder.h"
+#include "harness/TempFolder.h"
 #include "TestCdDrive.h"
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "support/WinePaths.h"
+#include "harness/WinePaths.h"
 
 using trayhush::testsupport::WineCdDrive;
 

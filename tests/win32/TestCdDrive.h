@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "support/WineDrive.h"
+#include "harness/WineDrive.h"
 
 // A CD-ROM drive at a free letter for the length of a test: the disc in it is the given
 // Windows folder, or with no folder the drive is empty.

@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "TempFolder.h"
+#include "harness/TempFolder.h"
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"
 #include "platform/win32/ErrorMode.h"
 #include "platform/win32/Win32FileSystemApi.h"
-#include "win32/support/WineDrive.h"
+#include "harness/WineDrive.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "support/WinePaths.h"
+#include "harness/WinePaths.h"
 
 namespace trayhush::e2e {
 namespace {

@@ -1,6 +1,6 @@
-#include "e2e/support/RunningTrayhush.h"
+#include "harness/RunningTrayhush.h"
 
-#include "e2e/support/TrayhushWindows.h"
+#include "harness/TrayhushWindows.h"
 
 namespace trayhush::e2e {
 namespace {

@@ -1,4 +1,4 @@
-#include "VolumeBroadcast.h"
+#include "harness/VolumeBroadcast.h"
 
 #include <dbt.h>
 

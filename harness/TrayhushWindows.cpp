@@ -1,4 +1,4 @@
-#include "e2e/support/TrayhushWindows.h"
+#include "harness/TrayhushWindows.h"
 
 #include <shellapi.h>
 

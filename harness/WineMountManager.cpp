@@ -1,6 +1,6 @@
-#include "WineMountManager.h"
+#include "harness/WineMountManager.h"
 
-#include "WinePaths.h"
+#include "harness/WinePaths.h"
 
 #include <winioctl.h>
 

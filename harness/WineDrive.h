@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../../support/VolumeBroadcast.h"
-#include "../../support/WinePaths.h"
+#include "harness/VolumeBroadcast.h"
+#include "harness/WinePaths.h"
 
 #include <string>
 

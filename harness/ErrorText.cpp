@@ -1,4 +1,4 @@
-#include "e2e/support/ErrorText.h"
+#include "harness/ErrorText.h"
 
 namespace trayhush::e2e {
 

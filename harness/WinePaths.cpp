@@ -1,4 +1,4 @@
-#include "WinePaths.h"
+#include "harness/WinePaths.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "e2e/support/RegistryState.h"
+#include "harness/RegistryState.h"
 
 namespace trayhush::e2e {
 namespace {

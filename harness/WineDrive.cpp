@@ -1,6 +1,6 @@
-#include "WineDrive.h"
+#include "harness/WineDrive.h"
 
-#include "../../support/WineMountManager.h"
+#include "harness/WineMountManager.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "e2e/support/RemoteLibrary.h"
+#include "harness/RemoteLibrary.h"
 
 #include <psapi.h>
 
@@ -7,7 +7,7 @@
 #include <cwctype>
 #include <vector>
 
-#include "e2e/support/ErrorText.h"
+#include "harness/ErrorText.h"
 
 namespace trayhush::e2e {
 namespace {

@@ -8,7 +8,7 @@
 #include <cwctype>
 #include <string>
 
-#include "e2e/support/RemoteLibrary.h"
+#include "harness/RemoteLibrary.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "e2e/support/ProcessGroup.h"
-#include "e2e/support/RemoteLibrary.h"
+#include "harness/ProcessGroup.h"
+#include "harness/RemoteLibrary.h"
 
 namespace trayhush::e2e {
 

@@ -1,4 +1,4 @@
-#include "TempFolder.h"
+#include "harness/TempFolder.h"
 
 #include <windows.h>
 

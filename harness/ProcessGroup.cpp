@@ -1,6 +1,6 @@
-#include "e2e/support/ProcessGroup.h"
+#include "harness/ProcessGroup.h"
 
-#include "e2e/support/ErrorText.h"
+#include "harness/ErrorText.h"
 
 namespace trayhush::e2e {
 namespace {
