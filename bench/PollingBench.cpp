@@ -76,7 +76,7 @@ private:
     FakePlatform fakes_;
     Win32FileSystemApi files_;
     Platform platform_{fakes_.registry, files_,       fakes_.processes, fakes_.keyboard,
-                       fakes_.shell,    fakes_.hooks, fakes_.system,    fakes_.ui};
+                       fakes_.shell,    fakes_.hooks, fakes_.system,    fakes_.ui, fakes_.text};
     int passes_;
     double baseline_ = 0;
 };

@@ -5,6 +5,7 @@
 #include "platform/RegistryApi.h"
 #include "platform/ShellApi.h"
 #include "platform/SystemApi.h"
+#include "platform/TextApi.h"
 #include "platform/UiApi.h"
 #include "platform/WindowHookApi.h"
 
@@ -18,4 +19,5 @@ struct Platform {
     WindowHookApi& hooks;
     SystemApi& system;
     UiApi& ui;
+    TextApi& text;
 };

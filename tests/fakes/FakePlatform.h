@@ -5,6 +5,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSystem.h"
+#include "fakes/FakeText.h"
 #include "fakes/FakeUi.h"
 #include "fakes/FakeWindowHooks.h"
 #include "platform/Platform.h"
@@ -19,10 +20,11 @@ struct FakePlatform {
     FakeWindowHooks hooks;
     FakeSystem system;
     FakeUi ui;
-    Platform platform{registry, files, processes, keyboard, shell, hooks, system, ui};
+    FakeText text;
+    Platform platform{registry, files, processes, keyboard, shell, hooks, system, ui, text};
 
     // The same machine reading its discs through another file system (real, or recording).
     Platform WithFiles(FileSystemApi& otherFiles) {
-        return Platform{registry, otherFiles, processes, keyboard, shell, hooks, system, ui};
+        return Platform{registry, otherFiles, processes, keyboard, shell, hooks, system, ui, text};
     }
 };

@@ -122,7 +122,7 @@ protected:
     FakePlatform fake;
     Win32UiApi ui{GetModuleHandleW(nullptr)};
     Platform platform{fake.registry, fake.files, fake.processes, fake.keyboard,
-                      fake.shell,    fake.hooks, fake.system,    ui};
+                      fake.shell,    fake.hooks, fake.system,    ui, fake.text};
     Form1 form{platform};
     std::unique_ptr<MainWindow> window;
     HWND main = nullptr;

@@ -68,7 +68,7 @@ protected:
     Win32FileSystemApi files;
     FakePlatform fake;
     Platform platform{fake.registry, files, processes, fake.keyboard,
-                      fake.shell,    fake.hooks, fake.system, fake.ui};
+                      fake.shell,    fake.hooks, fake.system, fake.ui, fake.text};
     Form1 form{platform};
 };
 

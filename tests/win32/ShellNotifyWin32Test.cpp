@@ -82,7 +82,7 @@ protected:
     Win32ShellApi shell;
     Win32WindowHookApi hooks;
     Platform platform{fakes.registry, fakes.files, fakes.processes, fakes.keyboard,
-                      shell,          hooks,       fakes.system,    fakes.ui};
+                      shell,          hooks,       fakes.system,    fakes.ui, fakes.text};
     FakeForm form;
     HWND window = nullptr;
     std::unique_ptr<Form1> form1;

@@ -28,7 +28,7 @@ TEST(ShiftKeyWin32, HeldForEveryProgramUntilTimer6ReleasesIt) {
     Win32KeyboardApi keyboard;
     FakePlatform fake;
     Platform platform{fake.registry, fake.files, fake.processes, keyboard,
-                      fake.shell,    fake.hooks, fake.system,    fake.ui};
+                      fake.shell,    fake.hooks, fake.system,    fake.ui, fake.text};
     Form1 form(platform);
     ASSERT_EQ(form.Check[3].Value(), 1) << "detection method two is where the Shift method applies";
     ASSERT_EQ(ShiftAsAnotherProgramSeesIt(), 0u) << "Shift is down before the test";

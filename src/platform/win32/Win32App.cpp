@@ -20,7 +20,7 @@ UniqueIcon LoadTrayIcon(HINSTANCE instance, int id) {
 Win32App::Win32App(HINSTANCE instance)
     : instance_(instance),
       ui_(instance),
-      platform_{registry_, files_, processes_, keyboard_, shell_, hooks_, system_, ui_},
+      platform_{registry_, files_, processes_, keyboard_, shell_, hooks_, system_, ui_, text_},
       form_(platform_) {}
 
 Win32App::~Win32App() {

@@ -13,6 +13,7 @@
 #include "platform/win32/Win32RegistryApi.h"
 #include "platform/win32/Win32ShellApi.h"
 #include "platform/win32/Win32SystemApi.h"
+#include "platform/win32/Win32TextApi.h"
 #include "platform/win32/Win32UiApi.h"
 #include "platform/win32/Win32WindowHookApi.h"
 
@@ -44,6 +45,7 @@ private:
     Win32WindowHookApi hooks_;
     Win32SystemApi system_;
     Win32UiApi ui_;
+    Win32TextApi text_;
     Platform platform_;
     // Outlive the form, whose tray icon and window show them.
     UniqueIcon redDisc_;
