@@ -128,6 +128,7 @@ public:
     std::uint32_t GetPlatformId();
     std::wstring m_sAutorunProgram;
     std::int32_t m_lTerminateStart = 0;
+    std::wstring m_sTerminateDrive;  // root of the disc whose program the window ends
     ProcessPathCache m_processPaths;
 
     // Default DVD command. False when nothing could be started.

@@ -29,6 +29,9 @@ public:
     // GetModuleFileNameExW: the number of characters written into buffer.
     virtual std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
                                                std::uint32_t size) = 0;
+    // QueryFullProcessImageNameW: the executable's path also where the module list cannot be
+    // read (a 64-bit process seen from the 32-bit program, a process not yet initialised).
+    virtual bool QueryFullProcessImageNameW(Handle process, std::wstring* path) = 0;
     // GetProcessTimes' creation time, in 100 ns units since 1601.
     virtual bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) = 0;
     virtual bool TerminateProcess(Handle process, std::uint32_t exitCode) = 0;

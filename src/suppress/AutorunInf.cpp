@@ -1,6 +1,7 @@
 #include "suppress/AutorunInf.h"
 
-#include "suppress/AsciiCase.h"
+#include <algorithm>
+
 #include "suppress/AutorunInfText.h"
 
 namespace {
@@ -12,43 +13,42 @@ struct KeySpelling {
 
 // Tried in this order at each position, so that "open= x" leaves no space in the name.
 constexpr KeySpelling kKeySpellings[] = {
-    {L"open= ", 6},
-    {L"open = ", 7},
-    {L"open=", 5},
-    {L"open =", 6},
+    {L"OPEN= ", 6},
+    {L"OPEN = ", 7},
+    {L"OPEN=", 5},
+    {L"OPEN =", 6},
 };
 
-bool StartsAtIgnoringCase(const std::wstring& text, std::size_t pos, const std::wstring& word) {
-    if (pos + word.size() > text.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (AsciiUpper(text[pos + i]) != AsciiUpper(word[i])) return false;
-    return true;
-}
-
-std::size_t FindIgnoringCase(const std::wstring& text, std::size_t from, const std::wstring& word) {
-    for (std::size_t pos = from; pos < text.size(); ++pos)
-        if (StartsAtIgnoringCase(text, pos, word)) return pos;
-    return std::wstring::npos;
-}
-
-std::size_t FindValueStart(const std::wstring& text) {
-    for (std::size_t pos = 0; pos < text.size(); ++pos)
+// Searches the upper-cased text, whose positions are those of the file's own text.
+std::size_t FindValueStart(const std::wstring& upper) {
+    for (std::size_t pos = 0; pos < upper.size(); ++pos)
         for (const KeySpelling& key : kKeySpellings)
-            if (StartsAtIgnoringCase(text, pos, key.text)) return pos + key.skip;
+            if (upper.compare(pos, key.skip, key.text) == 0) return pos + key.skip;
     return std::wstring::npos;
+}
+
+// Windows starts open=folder/setup.exe and open=.\setup.exe as D:\folder\setup.exe and
+// D:\setup.exe, so only the name in that form can be found in the running program's path.
+std::wstring AsPathHasIt(std::wstring name) {
+    std::replace(name.begin(), name.end(), L'/', L'\\');
+    if (name.compare(0, 2, L".\\") == 0) name.erase(0, 2);
+    return name;
 }
 
 }  // namespace
 
-std::optional<std::wstring> ParseAutorunProgramName(const std::vector<std::uint8_t>& bytes) {
+std::optional<std::wstring> ParseAutorunProgramName(TextApi& text, const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() > kMaxAutorunInfChars) return std::nullopt;
-    const std::wstring text = DecodeAutorunInfText(bytes);
+    const std::wstring file = DecodeAutorunInfText(text, bytes);
+    // The fold keeps every character in its place, so positions carry over to the file.
+    const std::wstring upper = text.ToUpper(file);
+    if (upper.size() != file.size()) return std::nullopt;
 
-    std::size_t value = FindValueStart(text);
+    std::size_t value = FindValueStart(upper);
     if (value == std::wstring::npos) return std::nullopt;
     // open="Setup.exe" names Setup.exe; the closing quote lies beyond the ".EXE".
-    if (value < text.size() && text[value] == L'"') ++value;
-    const std::size_t exe = FindIgnoringCase(text, value, L".EXE");
+    if (value < file.size() && file[value] == L'"') ++value;
+    const std::size_t exe = upper.find(L".EXE", value);
     if (exe == std::wstring::npos) return std::nullopt;
-    return text.substr(value, exe - value + 4);
+    return AsPathHasIt(file.substr(value, exe - value + 4));
 }

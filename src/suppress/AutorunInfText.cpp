@@ -79,9 +79,9 @@ bool StartsWith(const std::vector<std::uint8_t>& bytes, std::initializer_list<st
 
 }  // namespace
 
-std::wstring DecodeAutorunInfText(const std::vector<std::uint8_t>& bytes) {
+std::wstring DecodeAutorunInfText(TextApi& text, const std::vector<std::uint8_t>& bytes) {
     if (StartsWith(bytes, {0xFF, 0xFE})) return FromUtf16(bytes, false);
     if (StartsWith(bytes, {0xFE, 0xFF})) return FromUtf16(bytes, true);
     if (StartsWith(bytes, {0xEF, 0xBB, 0xBF})) return FromUtf8(bytes);
-    return std::wstring(bytes.begin(), bytes.end());
+    return text.AnsiToWide(bytes);
 }

@@ -6,6 +6,8 @@
 
 void Form1::StartAutorunTermination() {
     ReadAutorunProgramName();
+    // The window guards the disc that opened it, whatever drive is reported after it.
+    m_sTerminateDrive = Text1.Text();
     // Restarting the timer discards a window already running: the new one counts from now.
     Timer1.SetEnabled(false);
     m_lTerminateStart = static_cast<std::int32_t>(m_platform.processes.GetTickCount());
@@ -18,7 +20,7 @@ void Form1::ReadAutorunProgramName() {
     const long error =
         m_platform.files.ReadWholeFile(Text1.Text() + L"autorun.inf", kMaxAutorunInfChars, &bytes);
     if (error != kErrorSuccess) return;
-    if (const std::optional<std::wstring> name = ParseAutorunProgramName(bytes))
+    if (const std::optional<std::wstring> name = ParseAutorunProgramName(m_platform.text, bytes))
         m_sAutorunProgram = *name;
 }
 
@@ -31,9 +33,9 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::TerminateAutorunProcess(const std::wstring& sName) {
-    const std::optional<std::uint32_t> processId =
-        FindAutorunProcess(m_platform.processes, GetPlatformId(), sName, Text1.Text(), &m_processPaths);
-    if (processId) KillProcessById(*processId);
+    TerminateAutorunProcessScan(m_platform.processes, m_platform.text, GetPlatformId(),
+                                {sName, m_sTerminateDrive}, &m_processPaths,
+                                [this](std::uint32_t lProcessId) { KillProcessById(lProcessId); });
 }
 
 void Form1::KillProcessById(std::uint32_t lProcessId) {

@@ -1,16 +1,5 @@
 #include "suppress/DiscFiles.h"
 
-#include <cwctype>
-
-namespace {
-
-std::wstring Upper(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
-    return text;
-}
-
-}  // namespace
-
 std::optional<std::wstring> FindDiscFile(FileSystemApi& files, const std::wstring& path) {
     std::wstring name;
     std::uint32_t attributes = 0;
@@ -21,7 +10,8 @@ std::optional<std::wstring> FindDiscFile(FileSystemApi& files, const std::wstrin
     return name;
 }
 
-bool DiscHasFile(FileSystemApi& files, const std::wstring& path, const std::wstring& expectedName) {
+bool DiscHasFile(FileSystemApi& files, TextApi& text, const std::wstring& path,
+                 const std::wstring& expectedName) {
     const std::optional<std::wstring> found = FindDiscFile(files, path);
-    return found && Upper(*found) == Upper(expectedName);
+    return found && text.ToUpper(*found) == text.ToUpper(expectedName);
 }

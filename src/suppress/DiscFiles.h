@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/FileSystemApi.h"
+#include "platform/TextApi.h"
 
 // The name of the file at path, "" when there is none or it is a folder, or nothing when the
 // drive cannot be read at all (not ready, gone). Hidden and system files count: discs often
@@ -11,4 +12,5 @@ std::optional<std::wstring> FindDiscFile(FileSystemApi& files, const std::wstrin
 
 // Whether the file at path is there under the expected name, in any letter case.
 // A drive that cannot be read has no files.
-bool DiscHasFile(FileSystemApi& files, const std::wstring& path, const std::wstring& expectedName);
+bool DiscHasFile(FileSystemApi& files, TextApi& text, const std::wstring& path,
+                 const std::wstring& expectedName);

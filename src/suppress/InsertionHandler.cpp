@@ -22,8 +22,9 @@ void Form1::Text1_Change() {
     if (!List1.Selected(m_iDriveListIndex) && Check[2].Value() == 0) return;
 
     // Only a DVD-Video disc that also carries an autorun file is handled.
-    if (!DiscHasFile(m_platform.files, root + L"VIDEO_TS\\VIDEO_TS.IFO", L"Video_ts.ifo")) return;
-    if (!DiscHasFile(m_platform.files, root + L"AUTORUN.INF", L"autorun.inf")) return;
+    FileSystemApi& files = m_platform.files;
+    if (!DiscHasFile(files, m_platform.text, root + L"VIDEO_TS\\VIDEO_TS.IFO", L"Video_ts.ifo")) return;
+    if (!DiscHasFile(files, m_platform.text, root + L"AUTORUN.INF", L"autorun.inf")) return;
 
     if (Check[3].Value() != 0 && Check[4].Value() != 0)
         HoldShiftKey();

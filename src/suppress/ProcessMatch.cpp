@@ -1,11 +1,9 @@
 #include "suppress/ProcessMatch.h"
 
-#include "suppress/AsciiCase.h"
-
-bool IsDiscAutorunProcess(const std::wstring& path, const std::wstring& name,
+bool IsDiscAutorunProcess(TextApi& text, const std::wstring& path, const std::wstring& name,
                           const std::wstring& driveRoot) {
     if (name.empty()) return false;
-    const std::wstring upperPath = AsciiUpper(path);
-    if (upperPath.substr(0, 3) != AsciiUpper(driveRoot)) return false;
-    return upperPath.find(AsciiUpper(name)) != std::wstring::npos;
+    const std::wstring upperPath = text.ToUpper(path);
+    if (upperPath.substr(0, 3) != text.ToUpper(driveRoot)) return false;
+    return upperPath.find(text.ToUpper(name)) != std::wstring::npos;
 }

@@ -1,10 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/ProcessApi.h"
+#include "platform/TextApi.h"
 #include "suppress/ProcessPathCache.h"
 
 // The ids of the running processes. EnumProcesses cannot say how many there are, only how
@@ -12,12 +14,19 @@
 // a call leaves part of it unused. Empty when the enumeration fails.
 std::vector<std::uint32_t> CollectProcessIds(ProcessApi& api);
 
-// One scan for the disc's autorun program (see IsDiscAutorunProcess): the id of the first
-// match in the platform's own enumeration order. Platform 1 walks a Toolhelp snapshot,
-// platform 2 the process-id list, skipping processes that cannot be opened for inspection;
-// any other platform finds nothing. Every handle the scan opens is closed before it returns.
-// With a cache, the process-id scan reads each process's path only once.
-std::optional<std::uint32_t> FindAutorunProcess(ProcessApi& api, std::uint32_t platformId,
-                                                const std::wstring& name,
-                                                const std::wstring& driveRoot,
-                                                ProcessPathCache* cache = nullptr);
+// What one scan looks for: the disc's program by name, on the drive the disc is in.
+struct AutorunTarget {
+    std::wstring name;
+    std::wstring driveRoot;
+};
+
+// One scan for the disc's autorun program (see IsDiscAutorunProcess): the first match in
+// the platform's own enumeration order is handed to kill, and its id returned. Platform 1
+// walks a Toolhelp snapshot, platform 2 the process-id list, skipping processes that cannot
+// be opened for inspection; any other platform finds nothing. On platform 2 the inspection
+// handle stays open while kill runs, so the id cannot pass to a new process in between.
+// Every handle the scan opens is closed before it returns. With a cache, the process-id
+// scan reads each process's path only once.
+std::optional<std::uint32_t> TerminateAutorunProcessScan(
+    ProcessApi& api, TextApi& text, std::uint32_t platformId, const AutorunTarget& target,
+    ProcessPathCache* cache, const std::function<void(std::uint32_t processId)>& kill);

@@ -122,6 +122,15 @@ std::uint32_t FakeProcesses::GetModuleFileNameExW(Handle process, Handle, wchar_
     return n;
 }
 
+bool FakeProcesses::QueryFullProcessImageNameW(Handle process, std::wstring* path) {
+    const auto h = handles_.find(process);
+    if (h == handles_.end() || h->second.kind != HandleInfo::Process) return false;
+    const Process* p = Live(h->second.processId);
+    if (!p || !p->imageNameReadable) return false;
+    *path = p->path;
+    return true;
+}
+
 bool FakeProcesses::TerminateProcess(Handle process, std::uint32_t exitCode) {
     auto h = handles_.find(process);
     if (h == handles_.end() || !(h->second.access & kProcessTerminate)) return false;
@@ -130,6 +139,10 @@ bool FakeProcesses::TerminateProcess(Handle process, std::uint32_t exitCode) {
     p->running = false;
     p->exitCode = exitCode;
     terminated_.push_back(p->id);
+    for (const auto& other : handles_)
+        if (other.second.kind == HandleInfo::Process && other.second.processId == p->id &&
+            (other.second.access & kProcessQueryAndRead))
+            terminatedWhileInspected.push_back(p->id);
     return true;
 }
 

@@ -16,6 +16,7 @@ public:
         std::wstring path;
         bool inspectable = true;  // false: opening it for inspection is refused
         bool modulesReadable = true;  // false: EnumProcessModules fails on it
+        bool imageNameReadable = true;  // false: QueryFullProcessImageNameW fails on it
         bool terminable = true;       // false: opening it for termination is refused
         bool terminateFails = false;  // opened for termination, yet TerminateProcess fails
         bool running = true;
@@ -34,6 +35,7 @@ public:
                                   std::uint32_t* bytesNeeded) override;
     std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
                                        std::uint32_t size) override;
+    bool QueryFullProcessImageNameW(Handle process, std::wstring* path) override;
     bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) override;
     bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
     bool CloseHandle(Handle handle) override;
@@ -47,6 +49,9 @@ public:
     void Exit(std::uint32_t id, std::uint32_t exitCode = 0);
     std::vector<std::uint32_t> Terminated() const;
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
+    // Processes terminated while a handle that inspected them was still open: their id
+    // cannot have passed to another process between the look and the kill.
+    std::vector<std::uint32_t> terminatedWhileInspected;
 
     std::uint32_t tickCount = 1000;
     std::uint32_t platformId = kPlatformNt;

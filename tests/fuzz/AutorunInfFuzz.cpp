@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeText.h"
 #include "fuzz/FuzzCheck.h"
 #include "suppress/AutorunInf.h"
 #include "suppress/AutorunInfText.h"
@@ -58,9 +59,11 @@ std::vector<std::uint8_t> Utf8WithMark(const std::wstring& text) {
     return bytes;
 }
 
+FakeText cp1252;
+
 void CheckText(const std::vector<std::uint8_t>& bytes, const std::wstring& text) {
     if (!HasByteOrderMark(bytes)) {
-        FUZZ_CHECK(text == std::wstring(bytes.begin(), bytes.end()));
+        FUZZ_CHECK(text == cp1252.AnsiToWide(bytes));
         return;
     }
     FUZZ_CHECK(text.size() < bytes.size());
@@ -68,7 +71,7 @@ void CheckText(const std::vector<std::uint8_t>& bytes, const std::wstring& text)
         const auto c = static_cast<char32_t>(w);
         FUZZ_CHECK(c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF));
     }
-    FUZZ_CHECK(DecodeAutorunInfText(Utf8WithMark(text)) == text);
+    FUZZ_CHECK(DecodeAutorunInfText(cp1252, Utf8WithMark(text)) == text);
 }
 
 void CheckName(const std::wstring& text, const std::optional<std::wstring>& name) {
@@ -87,10 +90,10 @@ void CheckName(const std::wstring& text, const std::optional<std::wstring>& name
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::uint8_t> bytes(data, data + size);
-    const std::wstring text = DecodeAutorunInfText(bytes);
+    const std::wstring text = DecodeAutorunInfText(cp1252, bytes);
     CheckText(bytes, text);
 
-    const std::optional<std::wstring> name = ParseAutorunProgramName(bytes);
+    const std::optional<std::wstring> name = ParseAutorunProgramName(cp1252, bytes);
     if (size > kMaxAutorunInfChars)
         FUZZ_CHECK(!name);
     else

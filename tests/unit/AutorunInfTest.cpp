@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "fakes/FakeText.h"
 #include "suppress/AutorunInf.h"
 
 namespace {
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
-std::optional<std::wstring> Parse(const std::string& text) { return ParseAutorunProgramName(Bytes(text)); }
+std::optional<std::wstring> Parse(const std::string& text) { FakeText cp1252;
+    return ParseAutorunProgramName(cp1252, Bytes(text)); }
 
 struct NameCase {
     const char* file;
@@ -64,14 +66,15 @@ TEST(AutorunInfTest, FilesWithoutAUsableKeyGiveNoName) {
     EXPECT_EQ(Parse("open:x.exe"), std::nullopt);
 }
 
-TEST(AutorunInfTest, BytesAreCharactersOneForOne) {
+TEST(AutorunInfTest, BytesAreCharactersOfCodePage1252) {
     const std::vector<std::uint8_t> binary = {0x00, 0xFF, 'o', 'p', 'e', 'n', '=', 0xE9, 0x00,
                                               0x80, '.', 'E', 'X', 'E', 0x1A};
-    EXPECT_EQ(ParseAutorunProgramName(binary), std::wstring(L"\u00E9\0\u0080.EXE", 7));
+    FakeText cp1252;
+    EXPECT_EQ(ParseAutorunProgramName(cp1252, binary), std::wstring(L"\u00E9\0\u20AC.EXE", 7));
 
     std::vector<std::uint8_t> noise(4096);
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<std::uint8_t>(i * 37 % 251);
-    EXPECT_EQ(ParseAutorunProgramName(noise), std::nullopt);
+    EXPECT_EQ(ParseAutorunProgramName(cp1252, noise), std::nullopt);
 }
 
 TEST(AutorunInfTest, ThirtyTwoThousandSevenHundredSixtySevenCharactersAreTheLimit) {

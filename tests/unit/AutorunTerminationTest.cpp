@@ -160,7 +160,8 @@ TEST_F(AutorunTerminationTest, TheIdBufferStartsAt16BytesAndDoublesUntilPartIsLe
                            Count{9, {16, 32, 64}}, Count{40, {16, 32, 64, 128, 256}}}) {
         FakePlatform machine;
         for (int i = 0; i < c.processes; ++i) machine.processes.Add(10 + i, L"C:\\P.EXE");
-        FindAutorunProcess(machine.processes, kPlatformNt, L"SETUP.EXE", L"E:\\");
+        TerminateAutorunProcessScan(machine.processes, machine.text, kPlatformNt, {L"SETUP.EXE", L"E:\\"}, nullptr,
+                                    [](std::uint32_t) {});
         EXPECT_EQ(machine.processes.enumBufferSizes, c.sizes) << c.processes << " processes";
     }
 }
@@ -168,7 +169,9 @@ TEST_F(AutorunTerminationTest, TheIdBufferStartsAt16BytesAndDoublesUntilPartIsLe
 TEST_F(AutorunTerminationTest, ProcessesThatCannotBeInspectedAreSkipped) {
     fake.processes.platformId = kPlatformNt;
     Process(5, L"E:\\SETUP.EXE").inspectable = false;
-    Process(6, L"E:\\SETUP.EXE").modulesReadable = false;
+    FakeProcesses::Process& unreadable = Process(6, L"E:\\SETUP.EXE");
+    unreadable.modulesReadable = false;
+    unreadable.imageNameReadable = false;
     Process(7, L"E:\\SETUP.EXE");
     form1->StartAutorunTermination();
     form1->Timer1.Fire();
@@ -221,10 +224,11 @@ TEST_F(AutorunTerminationTest, AProgramWhosePathCouldNotBeReadYetIsReadAgain) {
     fake.processes.platformId = kPlatformNt;
     FakeProcesses::Process& starting = Process(9, L"E:\\SETUP.EXE");
     starting.modulesReadable = false;  // created, its modules not yet loaded
+    starting.imageNameReadable = false;
     form1->StartAutorunTermination();
     form1->Timer1.Fire();
     ASSERT_TRUE(Running(9));
-    starting.modulesReadable = true;
+    starting.imageNameReadable = true;
     form1->Timer1.Fire();
     EXPECT_FALSE(Running(9));
 }

@@ -62,7 +62,8 @@ TEST(HostileDiscTest, MarkedEncodingsAreDecodedAndEverythingElseReadByteForByte)
         {{0xFE, 0xFF, 0x00}, std::nullopt},
         {Ansi("\xEF\xBB\xBF"), std::nullopt},
     };
-    for (const FileCase& c : cases) EXPECT_EQ(ParseAutorunProgramName(c.file), c.name) << Printable(c.file);
+    FakeText text;
+    for (const FileCase& c : cases) EXPECT_EQ(ParseAutorunProgramName(text, c.file), c.name) << Printable(c.file);
 }
 
 TEST(HostileDiscTest, OnlyTheFourSpellingsOfTheOpenKeyCount) {
@@ -81,7 +82,8 @@ TEST(HostileDiscTest, OnlyTheFourSpellingsOfTheOpenKeyCount) {
         {Ansi("open=setup.ex_"), std::nullopt},
         {Ansi("open=setup.com\r\nicon=disc.exe"), L"setup.com\r\nicon=disc.exe"},
     };
-    for (const FileCase& c : cases) EXPECT_EQ(ParseAutorunProgramName(c.file), c.name) << Printable(c.file);
+    FakeText text;
+    for (const FileCase& c : cases) EXPECT_EQ(ParseAutorunProgramName(text, c.file), c.name) << Printable(c.file);
 }
 
 namespace {

@@ -3,9 +3,11 @@
 #include <cwchar>
 #include <string>
 
+#include "fakes/FakeText.h"
 #include "suppress/ProcessMatch.h"
 
 TEST(ProcessMatchTest, TheNameMustStandInThePathOfAProgramOnTheInsertedDrive) {
+    FakeText text;
     struct Case {
         const wchar_t* path;
         const wchar_t* name;
@@ -29,6 +31,6 @@ TEST(ProcessMatchTest, TheNameMustStandInThePathOfAProgramOnTheInsertedDrive) {
     for (const Case& c : cases) {
         const std::string story = std::string(c.path, c.path + std::wcslen(c.path)) + " / " +
                                   std::string(c.name, c.name + std::wcslen(c.name));
-        EXPECT_EQ(IsDiscAutorunProcess(c.path, c.name, c.root), c.match) << story;
+        EXPECT_EQ(IsDiscAutorunProcess(text, c.path, c.name, c.root), c.match) << story;
     }
 }

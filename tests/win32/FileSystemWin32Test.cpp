@@ -7,6 +7,7 @@
 #include "TestCdDrive.h"
 #include "platform/win32/ErrorMode.h"
 #include "platform/win32/Win32FileSystemApi.h"
+#include "platform/win32/Win32TextApi.h"
 #include "suppress/DiscFiles.h"
 
 namespace {
@@ -32,6 +33,7 @@ TEST(FileSystemWin32, ThePresenceTestFindsFilesWhateverTheirAttributes) {
         {L"ReadOnlyHidden.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, true},
     };
     Win32FileSystemApi files;
+    Win32TextApi text;
     for (const Case& c : cases) {
         ASSERT_TRUE(folder.Write(c.name, "x"));
         const std::wstring path = folder.Path() + L"\\" + c.name;
@@ -47,13 +49,14 @@ TEST(FileSystemWin32, ThePresenceTestFindsFilesWhateverTheirAttributes) {
         ASSERT_TRUE(presence.has_value()) << Narrow(c.name);
         EXPECT_EQ(*presence, c.found ? std::wstring(c.name) : std::wstring()) << Narrow(c.name);
     }
-    EXPECT_TRUE(DiscHasFile(files, folder.Path() + L"\\NORMAL.TXT", L"normal.TXT"))
+    EXPECT_TRUE(DiscHasFile(files, text, folder.Path() + L"\\NORMAL.TXT", L"normal.TXT"))
         << "found under any spelling, reported under its own";
 }
 
 TEST(FileSystemWin32, MissingFilesAndFoldersGiveTheirErrors) {
     TempFolder folder(L"th-files-");
     Win32FileSystemApi files;
+    Win32TextApi text;
     std::wstring name;
     std::uint32_t attributes = 0;
     EXPECT_EQ(files.FindFile(folder.Path() + L"\\AUTORUN.INF", &name, &attributes), ERROR_FILE_NOT_FOUND);
@@ -72,6 +75,7 @@ TEST(FileSystemWin32, WholeFilesAreReadByteForByteUpToTheLimit) {
     ASSERT_TRUE(folder.Write(L"empty.inf", ""));
 
     Win32FileSystemApi files;
+    Win32TextApi text;
     std::vector<std::uint8_t> bytes;
     ASSERT_EQ(files.ReadWholeFile(folder.Path() + L"\\limit.inf", 32767, &bytes), 0);
     EXPECT_EQ(bytes, std::vector<std::uint8_t>(content.begin(), content.end()));
@@ -90,10 +94,11 @@ TEST(FileSystemWin32, ADiscIsReadThroughTheRootOfItsCdDrive) {
     ASSERT_EQ(drive.Error(), "");
 
     Win32FileSystemApi files;
+    Win32TextApi text;
     EXPECT_EQ(files.GetDriveTypeW(drive.Root()), 5u);
     EXPECT_EQ(files.GetDriveTypeW(L"C:\\"), static_cast<unsigned>(DRIVE_FIXED));
-    EXPECT_TRUE(DiscHasFile(files, drive.Root() + L"VIDEO_TS\\VIDEO_TS.IFO", L"Video_ts.ifo"));
-    EXPECT_TRUE(DiscHasFile(files, drive.Root() + L"AUTORUN.INF", L"autorun.inf"));
+    EXPECT_TRUE(DiscHasFile(files, text, drive.Root() + L"VIDEO_TS\\VIDEO_TS.IFO", L"Video_ts.ifo"));
+    EXPECT_TRUE(DiscHasFile(files, text, drive.Root() + L"AUTORUN.INF", L"autorun.inf"));
     std::vector<std::uint8_t> bytes;
     ASSERT_EQ(files.ReadWholeFile(drive.Root() + L"autorun.inf", 32767, &bytes), 0);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "[autorun]\r\nopen=SETUP.EXE\r\n");
@@ -108,6 +113,7 @@ TEST(FileSystemWin32, AnEmptyCdDriveGivesErrorsAndNoDialog) {
     TestCdDrive drive(L"");
     ASSERT_EQ(drive.Error(), "");
     Win32FileSystemApi files;
+    Win32TextApi text;
     EXPECT_EQ(files.GetDriveTypeW(drive.Root()), 5u);
 
     std::wstring name;
@@ -115,7 +121,7 @@ TEST(FileSystemWin32, AnEmptyCdDriveGivesErrorsAndNoDialog) {
     const long error = files.FindFile(drive.Root() + L"VIDEO_TS\\VIDEO_TS.IFO", &name, &attributes);
     // Windows answers "not ready"; Wine, which has no device behind the letter, "path not found".
     EXPECT_TRUE(error == ERROR_NOT_READY || error == ERROR_PATH_NOT_FOUND) << "error " << error;
-    EXPECT_FALSE(DiscHasFile(files, drive.Root() + L"AUTORUN.INF", L"autorun.inf"));
+    EXPECT_FALSE(DiscHasFile(files, text, drive.Root() + L"AUTORUN.INF", L"autorun.inf"));
     std::vector<std::uint8_t> bytes;
     EXPECT_NE(files.ReadWholeFile(drive.Root() + L"autorun.inf", 32767, &bytes), 0);
 }

@@ -18,6 +18,15 @@
 #include "platform/win32/Win32ProcessApi.h"
 #include "suppress/DiscFiles.h"
 #include "suppress/ProcessScan.h"
+#include "platform/win32/Win32TextApi.h"
+
+// The scan alone: which process it would end, without ending it.
+static std::optional<std::uint32_t> FindAutorunProcess(ProcessApi& api, std::uint32_t platformId,
+                                                       const std::wstring& name, const std::wstring& root) {
+    Win32TextApi text;
+    return TerminateAutorunProcessScan(api, text, platformId, {name, root}, nullptr, [](std::uint32_t) {});
+}
+
 
 namespace {
 
@@ -61,6 +70,7 @@ protected:
     TempFolder disc{L"th-hostile-"};
     std::unique_ptr<TestCdDrive> drive;
     Win32FileSystemApi files;
+    Win32TextApi text;
     FakePlatform fake;
     Platform platform = fake.WithFiles(files);
     Form1 form{platform};
@@ -173,7 +183,7 @@ TEST_F(HostileDiscWin32, PathsNearAndBeyondMaxPathAreReadOrRefusedButNeverOverru
             EXPECT_EQ(name, L"AUTORUN.INF") << story;
             EXPECT_EQ(read, 0) << story;
             EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "open=DEEP.EXE") << story;
-            EXPECT_TRUE(DiscHasFile(files, p.path, L"autorun.inf")) << story;
+            EXPECT_TRUE(DiscHasFile(files, text, p.path, L"autorun.inf")) << story;
             continue;
         }
         // Beyond MAX_PATH a system may refuse; whatever it delivers must be whole.

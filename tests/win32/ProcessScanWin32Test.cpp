@@ -14,6 +14,15 @@
 #include "platform/win32/Win32FileSystemApi.h"
 #include "platform/win32/Win32ProcessApi.h"
 #include "suppress/ProcessScan.h"
+#include "platform/win32/Win32TextApi.h"
+
+// The scan alone: which process it would end, without ending it.
+static std::optional<std::uint32_t> FindAutorunProcess(ProcessApi& api, std::uint32_t platformId,
+                                                       const std::wstring& name, const std::wstring& root) {
+    Win32TextApi text;
+    return TerminateAutorunProcessScan(api, text, platformId, {name, root}, nullptr, [](std::uint32_t) {});
+}
+
 
 namespace {
 

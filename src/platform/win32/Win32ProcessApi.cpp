@@ -36,20 +36,26 @@ bool HasDirectory(const wchar_t* path) {
     return false;
 }
 
+bool ImagePath(HANDLE process, std::wstring* result) {
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        DWORD size = static_cast<DWORD>(path.size());
+        if (::QueryFullProcessImageNameW(process, 0, path.data(), &size)) {
+            result->assign(path.data(), size);
+            return true;
+        }
+        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || path.size() >= 32768) return false;
+        path.resize(path.size() * 2);
+    }
+}
+
 // The NT family's Toolhelp gives only the executable's file name; the logic needs the full
 // path, which the process yields when it may be queried. Otherwise the name is all there is.
 std::wstring FullImagePath(DWORD processId, const wchar_t* exeFile) {
     if (HasDirectory(exeFile)) return exeFile;
     UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    if (!process.Valid()) return exeFile;
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        DWORD size = static_cast<DWORD>(path.size());
-        if (::QueryFullProcessImageNameW(process.Get(), 0, path.data(), &size))
-            return std::wstring(path.data(), size);
-        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || path.size() >= 32768) return exeFile;
-        path.resize(path.size() * 2);
-    }
+    std::wstring path;
+    return process.Valid() && ImagePath(process.Get(), &path) ? path : exeFile;
 }
 
 bool Deliver(BOOL delivered, const PROCESSENTRY32W& record, ProcessEntry* entry) {
@@ -122,6 +128,10 @@ bool Win32ProcessApi::EnumProcessModuleHandles(Handle process, Handle* modules, 
 std::uint32_t Win32ProcessApi::GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
                                                     std::uint32_t size) {
     return ModuleFileName(ToHandle(process), reinterpret_cast<HMODULE>(module), buffer, size);
+}
+
+bool Win32ProcessApi::QueryFullProcessImageNameW(Handle process, std::wstring* path) {
+    return ImagePath(ToHandle(process), path);
 }
 
 bool Win32ProcessApi::GetProcessCreationTime(Handle process, std::uint64_t* creationTime) {

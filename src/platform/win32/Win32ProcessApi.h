@@ -18,6 +18,7 @@ public:
                                   std::uint32_t* bytesNeeded) override;
     std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
                                        std::uint32_t size) override;
+    bool QueryFullProcessImageNameW(Handle process, std::wstring* path) override;
     bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) override;
     bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
     bool CloseHandle(Handle handle) override;
