@@ -62,7 +62,8 @@ private:
 };
 
 std::size_t ProcessCount(Win32ProcessApi& api, std::uint32_t platformId) {
-    if (platformId == kPlatformNt) return CollectProcessIds(api).size();
+    std::vector<ProcessRecord> listed;
+    if (platformId == kPlatformNt) return api.ListProcesses(&listed) ? listed.size() : 0;
     std::size_t count = 0;
     const Handle snapshot = api.CreateToolhelp32Snapshot(kTh32csSnapProcess, 0);
     if (snapshot == 0) return 0;

@@ -1,7 +1,7 @@
 # The Win32 layer, the program, and the tests that run under Wine.
 
 set(TH_WIN32_DEFINITIONS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-set(TH_SYSTEM_LIBS user32 gdi32 shell32 ole32 advapi32 psapi version)
+set(TH_SYSTEM_LIBS user32 gdi32 shell32 ole32 advapi32 psapi version ntdll)
 # Small and self-contained: no MinGW DLL beside the program.
 set(TH_STATIC_LINK -static -static-libgcc -static-libstdc++)
 

@@ -18,6 +18,8 @@ std::wstring Form1::GetVolumeLabel(const std::wstring& sDrive) { return GetVolum
 // The buffers start as spaces so that an unanswered query reads as "" and an answered one
 // as the name and its NUL: even a medium without a label reads as something.
 VolumeInfo Form1::GetVolumeInfo(const std::wstring& sDrive) {
+    // A missing list entry names no drive: nothing to ask the system a hundred times a second.
+    if (sDrive.empty()) return VolumeInfo();
     std::wstring volumeName(kBufferChars, L' ');
     std::wstring fileSystemName(kBufferChars, L' ');
     VolumeInfo info;

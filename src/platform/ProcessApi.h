@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Handle.h"
 
@@ -8,6 +9,13 @@
 struct ProcessEntry {
     std::uint32_t processId = 0;
     std::wstring exeFile;
+};
+
+// One process as the system lists it: its id, and when it was created (an id passes to a
+// new process as soon as the old one is gone, a creation time does not).
+struct ProcessRecord {
+    std::uint32_t processId = 0;
+    std::uint64_t creationTime = 0;  // 100 ns units since 1601, as GetProcessTimes gives it
 };
 
 // Processes, mirroring the kernel32/psapi calls. Handles are 0 on failure
@@ -21,8 +29,10 @@ public:
     virtual Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) = 0;
     virtual bool Process32FirstW(Handle snapshot, ProcessEntry* entry) = 0;
     virtual bool Process32NextW(Handle snapshot, ProcessEntry* entry) = 0;
-    virtual bool EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes,
-                                std::uint32_t* bytesReturned) = 0;
+    // Every running process, in the system's own order, from one system call
+    // (NtQuerySystemInformation with SystemProcessInformation, on which EnumProcesses is
+    // built). False when the system cannot list them.
+    virtual bool ListProcesses(std::vector<ProcessRecord>* processes) = 0;
     virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
     virtual bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
                                           std::uint32_t* bytesNeeded) = 0;

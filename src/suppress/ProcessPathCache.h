@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ProcessApi.h"
+
 // The executable paths that earlier scans read, by process id and creation time: an id is
 // reused as soon as its process is gone, but not by a process created at the same moment.
 // Reading a path walks the process's module list, the dearest step of a scan by far, and
@@ -21,10 +23,10 @@ public:
     }
 
     // Forgets the processes that are gone, so the cache never outgrows the process table.
-    void KeepOnly(const std::vector<std::uint32_t>& runningIds) {
+    void KeepOnly(const std::vector<ProcessRecord>& running) {
         std::map<std::uint32_t, std::pair<std::uint64_t, std::wstring>> kept;
-        for (const std::uint32_t id : runningIds) {
-            const auto found = paths_.find(id);
+        for (const ProcessRecord& process : running) {
+            const auto found = paths_.find(process.processId);
             if (found != paths_.end()) kept.insert(*found);
         }
         paths_.swap(kept);

@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::uint32_t kFirstIdBufferBytes = 16;
-// Far beyond any real process count; only a misbehaving enumeration gets here.
-constexpr std::uint32_t kMaxIdBufferBytes = 1u << 22;
 constexpr std::size_t kModuleRoom = 50;
 constexpr std::uint32_t kPathChars = 260;
 
@@ -45,29 +42,29 @@ std::wstring ReadExecutablePath(ProcessApi& api, Handle process) {
     return std::wstring(path, std::min(written, kPathChars));
 }
 
-// The executable's path, or "" when it cannot be read (yet), which is never cached.
-std::wstring ExecutablePathOf(ProcessApi& api, Handle process, std::uint32_t processId,
-                              ProcessPathCache* cache) {
-    std::uint64_t created = 0;
-    const bool cacheable = cache && api.GetProcessCreationTime(process, &created) && created != 0;
-    if (cacheable)
-        if (const std::wstring* known = cache->Find(processId, created)) return *known;
-    std::wstring path = ReadExecutablePath(api, process);
-    if (cacheable && !path.empty()) cache->Remember(processId, created, path);
-    return path;
-}
-
-std::optional<std::uint32_t> ScanProcessIds(ProcessApi& api, TextApi& text, const AutorunTarget& target,
-                                            ProcessPathCache* cache, const Kill& kill) {
-    const std::vector<std::uint32_t> ids = CollectProcessIds(api);
-    if (cache) cache->KeepOnly(ids);
-    for (const std::uint32_t id : ids) {
-        ScopedProcessHandle process(api, api.OpenProcess(kProcessQueryAndRead, false, id));
+// Reading a path is the dearest step of a scan by far, and the termination window scans a
+// hundred times a second for a minute: a process whose path an earlier scan read is known
+// by its id and creation time and need not be opened, unless it matches.
+std::optional<std::uint32_t> ScanProcessList(ProcessApi& api, TextApi& text, const AutorunTarget& target,
+                                             ProcessPathCache* cache, const Kill& kill) {
+    std::vector<ProcessRecord> listed;
+    if (!api.ListProcesses(&listed)) return std::nullopt;
+    if (cache) cache->KeepOnly(listed);
+    for (const ProcessRecord& record : listed) {
+        const std::wstring* known = cache ? cache->Find(record.processId, record.creationTime) : nullptr;
+        if (known && !IsDiscAutorunProcess(text, *known, target.name, target.driveRoot)) continue;
+        ScopedProcessHandle process(api, api.OpenProcess(kProcessQueryAndRead, false, record.processId));
         if (!process) continue;
-        const std::wstring path = ExecutablePathOf(api, process.Get(), id, cache);
+        // The id may have passed to a new process since the listing.
+        std::uint64_t created = 0;
+        const bool dated = api.GetProcessCreationTime(process.Get(), &created);
+        if (dated && created != record.creationTime) continue;
+        const std::wstring path = known ? *known : ReadExecutablePath(api, process.Get());
+        // A path not readable yet (a process only just created) is asked for again.
+        if (cache && dated && created != 0 && !path.empty()) cache->Remember(record.processId, created, path);
         if (IsDiscAutorunProcess(text, path, target.name, target.driveRoot)) {
-            kill(id);
-            return id;
+            kill(record.processId);
+            return record.processId;
         }
     }
     return std::nullopt;
@@ -75,26 +72,12 @@ std::optional<std::uint32_t> ScanProcessIds(ProcessApi& api, TextApi& text, cons
 
 }  // namespace
 
-std::vector<std::uint32_t> CollectProcessIds(ProcessApi& api) {
-    std::vector<std::uint32_t> ids;
-    std::uint32_t size = kFirstIdBufferBytes / 2;
-    std::uint32_t returned = 96;
-    while (size <= returned) {
-        if (size >= kMaxIdBufferBytes) return {};
-        size *= 2;
-        ids.assign(size / sizeof(std::uint32_t), 0);
-        if (!api.EnumProcessIds(ids.data(), size, &returned)) return {};
-    }
-    ids.resize(returned / sizeof(std::uint32_t));
-    return ids;
-}
-
 std::optional<std::uint32_t> TerminateAutorunProcessScan(
     ProcessApi& api, TextApi& text, std::uint32_t platformId, const AutorunTarget& target,
     ProcessPathCache* cache, const std::function<void(std::uint32_t processId)>& kill) {
     // No process can match an empty name; the scan would only cost time.
     if (target.name.empty()) return std::nullopt;
     if (platformId == kPlatformWin9x) return ScanSnapshot(api, text, target, kill);
-    if (platformId == kPlatformNt) return ScanProcessIds(api, text, target, cache, kill);
+    if (platformId == kPlatformNt) return ScanProcessList(api, text, target, cache, kill);
     return std::nullopt;
 }

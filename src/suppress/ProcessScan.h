@@ -9,11 +9,6 @@
 #include "platform/TextApi.h"
 #include "suppress/ProcessPathCache.h"
 
-// The ids of the running processes. EnumProcesses cannot say how many there are, only how
-// much of the offered buffer it filled, so the buffer starts at 16 bytes and doubles until
-// a call leaves part of it unused. Empty when the enumeration fails.
-std::vector<std::uint32_t> CollectProcessIds(ProcessApi& api);
-
 // What one scan looks for: the disc's program by name, on the drive the disc is in.
 struct AutorunTarget {
     std::wstring name;
@@ -22,11 +17,11 @@ struct AutorunTarget {
 
 // One scan for the disc's autorun program (see IsDiscAutorunProcess): the first match in
 // the platform's own enumeration order is handed to kill, and its id returned. Platform 1
-// walks a Toolhelp snapshot, platform 2 the process-id list, skipping processes that cannot
-// be opened for inspection; any other platform finds nothing. On platform 2 the inspection
-// handle stays open while kill runs, so the id cannot pass to a new process in between.
-// Every handle the scan opens is closed before it returns. With a cache, the process-id
-// scan reads each process's path only once.
+// walks a Toolhelp snapshot, platform 2 the system's process list, skipping processes that
+// cannot be opened for inspection; any other platform finds nothing. On platform 2 the
+// inspection handle stays open while kill runs, so the id cannot pass to a new process in
+// between. Every handle the scan opens is closed before it returns. With a cache, the
+// platform 2 scan reads each process's path only once.
 std::optional<std::uint32_t> TerminateAutorunProcessScan(
     ProcessApi& api, TextApi& text, std::uint32_t platformId, const AutorunTarget& target,
     ProcessPathCache* cache, const std::function<void(std::uint32_t processId)>& kill);

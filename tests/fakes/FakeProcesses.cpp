@@ -60,17 +60,12 @@ bool FakeProcesses::Process32NextW(Handle snapshot, ProcessEntry* entry) {
     return Fill(h->second, entry);
 }
 
-bool FakeProcesses::EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes,
-                                   std::uint32_t* bytesReturned) {
-    enumBufferSizes.push_back(bytes);
+bool FakeProcesses::ListProcesses(std::vector<ProcessRecord>* processes) {
+    ++listings;
+    processes->clear();
     if (enumerationFails) return false;
-    std::uint32_t n = 0;
-    for (const Process& p : processes_) {
-        if (!p.running) continue;
-        if ((n + 1) * 4 > bytes) break;
-        ids[n++] = p.id;
-    }
-    *bytesReturned = n * 4;
+    for (const Process& p : processes_)
+        if (p.running) processes->push_back({p.id, p.creationTime});
     if (afterEnumeration) afterEnumeration();
     return true;
 }

@@ -29,7 +29,7 @@ public:
     Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
     bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
     bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
-    bool EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes, std::uint32_t* bytesReturned) override;
+    bool ListProcesses(std::vector<ProcessRecord>* processes) override;
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
                                   std::uint32_t* bytesNeeded) override;
@@ -57,7 +57,7 @@ public:
     std::uint32_t platformId = kPlatformNt;
     bool snapshotFails = false;
     bool enumerationFails = false;
-    // Runs once EnumProcessIds has filled its buffer: the moment a process can vanish
+    // Runs once ListProcesses has answered: the moment a process can vanish
     // between the listing of ids and its inspection.
     std::function<void()> afterEnumeration;
     struct Open {
@@ -66,7 +66,7 @@ public:
         std::uint32_t processId;
     };
     std::vector<Open> opens;  // every OpenProcess request, granted or not
-    std::vector<std::uint32_t> enumBufferSizes;  // byte sizes offered to EnumProcessIds
+    int listings = 0;  // ListProcesses calls
     int moduleListings = 0;  // EnumProcessModuleHandles calls
     struct Started {
         std::wstring commandLine;

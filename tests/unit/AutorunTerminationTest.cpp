@@ -147,23 +147,8 @@ TEST_F(AutorunTerminationTest, OnAnUnknownPlatformTheWindowRunsAndDoesNothing) {
     form1->Timer1.Fire();
     EXPECT_TRUE(Running(8));
     EXPECT_TRUE(fake.processes.opens.empty());
-    EXPECT_TRUE(fake.processes.enumBufferSizes.empty());
+    EXPECT_EQ(fake.processes.listings, 0);
     EXPECT_TRUE(form1->Timer1.Enabled());
-}
-
-TEST_F(AutorunTerminationTest, TheIdBufferStartsAt16BytesAndDoublesUntilPartIsLeftOver) {
-    struct Count {
-        int processes;
-        std::vector<std::uint32_t> sizes;
-    };
-    for (const Count& c : {Count{0, {16}}, Count{1, {16}}, Count{4, {16, 32}}, Count{8, {16, 32, 64}},
-                           Count{9, {16, 32, 64}}, Count{40, {16, 32, 64, 128, 256}}}) {
-        FakePlatform machine;
-        for (int i = 0; i < c.processes; ++i) machine.processes.Add(10 + i, L"C:\\P.EXE");
-        TerminateAutorunProcessScan(machine.processes, machine.text, kPlatformNt, {L"SETUP.EXE", L"E:\\"}, nullptr,
-                                    [](std::uint32_t) {});
-        EXPECT_EQ(machine.processes.enumBufferSizes, c.sizes) << c.processes << " processes";
-    }
 }
 
 TEST_F(AutorunTerminationTest, ProcessesThatCannotBeInspectedAreSkipped) {

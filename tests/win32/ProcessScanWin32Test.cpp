@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <memory>
@@ -171,16 +172,26 @@ TEST(ProcessApiWin32, ThePlatformIsTheNtFamilyUnlessForced) {
     EXPECT_EQ(Win32ProcessApi(7).GetPlatformId(), 7u);
 }
 
-TEST(ProcessApiWin32, TheIdListGrowsUntilItHoldsEveryProcess) {
-    Win32ProcessApi api;
-    std::uint32_t ids[2] = {};
-    std::uint32_t returned = 0;
-    ASSERT_TRUE(api.EnumProcessIds(ids, sizeof ids, &returned));
-    EXPECT_EQ(returned, sizeof ids) << "a short buffer comes back full, the caller's sign to grow it";
-
+// The scan's order is the system's: the one that EnumProcesses gives.
+TEST(ProcessApiWin32, OneCallListsEveryProcessInTheSystemsOrderWithItsCreationTime) {
     ChildProcess child(Quoted(HelperProgram(L"th_sleeper.exe")));
     ASSERT_TRUE(child.Started());
-    const std::vector<std::uint32_t> all = CollectProcessIds(api);
-    EXPECT_NE(std::find(all.begin(), all.end(), ::GetCurrentProcessId()), all.end());
-    EXPECT_NE(std::find(all.begin(), all.end(), child.Id()), all.end());
+    Win32ProcessApi api;
+    std::vector<ProcessRecord> listed;
+    ASSERT_TRUE(api.ListProcesses(&listed));
+    DWORD ids[4096];
+    DWORD bytes = 0;
+    ASSERT_TRUE(::EnumProcesses(ids, sizeof ids, &bytes));
+    std::vector<std::uint32_t> listedIds;
+    for (const ProcessRecord& record : listed) listedIds.push_back(record.processId);
+    EXPECT_EQ(listedIds, std::vector<std::uint32_t>(ids, ids + bytes / sizeof(DWORD)));
+
+    const auto mine = std::find_if(listed.begin(), listed.end(),
+                                   [&](const ProcessRecord& r) { return r.processId == child.Id(); });
+    ASSERT_NE(mine, listed.end());
+    UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, child.Id()));
+    std::uint64_t created = 0;
+    ASSERT_TRUE(api.GetProcessCreationTime(reinterpret_cast<Handle>(process.Get()), &created));
+    EXPECT_EQ(mine->creationTime, created);
+    EXPECT_NE(created, 0u);
 }

@@ -16,6 +16,9 @@ DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD size
 }  // namespace
 #undef GetModuleFileNameExW
 
+#include <winternl.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/UniqueHandle.h"
@@ -26,6 +29,9 @@ static_assert(sizeof(void*) != 4 || sizeof(tagPROCESSENTRY32) == 296, "PROCESSEN
 static_assert(sizeof(void*) != 4 || sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA");
 
 namespace {
+
+constexpr NTSTATUS kStatusInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
+constexpr std::size_t kListingSlack = 16 * 1024;
 
 HANDLE ToHandle(Handle h) { return reinterpret_cast<HANDLE>(h); }
 Handle FromHandle(HANDLE h) { return reinterpret_cast<Handle>(h); }
@@ -99,13 +105,26 @@ bool Win32ProcessApi::Process32NextW(Handle snapshot, ProcessEntry* entry) {
     return Deliver(::Process32NextW(ToHandle(snapshot), &record), record, entry);
 }
 
-bool Win32ProcessApi::EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes,
-                                     std::uint32_t* bytesReturned) {
-    static_assert(sizeof(DWORD) == sizeof(std::uint32_t), "process ids are DWORDs");
-    DWORD returned = 0;
-    const BOOL ok = ::EnumProcesses(reinterpret_cast<DWORD*>(ids), bytes, &returned);
-    *bytesReturned = returned;
-    return ok != FALSE;
+bool Win32ProcessApi::ListProcesses(std::vector<ProcessRecord>* processes) {
+    NTSTATUS status;
+    for (;;) {
+        ULONG needed = 0;
+        const ULONG bytes = static_cast<ULONG>(listing_.size() * sizeof listing_[0]);
+        status = ::NtQuerySystemInformation(SystemProcessInformation, listing_.data(), bytes, &needed);
+        if (status != kStatusInfoLengthMismatch) break;
+        // Room for processes started between the two calls, too.
+        listing_.resize((std::max<std::size_t>(needed, bytes) + kListingSlack) / sizeof listing_[0]);
+    }
+    processes->clear();
+    if (status < 0) return false;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(listing_.data());
+    for (std::size_t offset = 0;;) {
+        const auto& entry = *reinterpret_cast<const SYSTEM_PROCESS_INFORMATION*>(bytes + offset);
+        processes->push_back({static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(entry.UniqueProcessId)),
+                              static_cast<std::uint64_t>(entry.CreateTime.QuadPart)});
+        if (entry.NextEntryOffset == 0) return true;
+        offset += entry.NextEntryOffset;
+    }
 }
 
 Handle Win32ProcessApi::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {

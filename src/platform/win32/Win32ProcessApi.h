@@ -12,7 +12,7 @@ public:
     Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
     bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
     bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
-    bool EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes, std::uint32_t* bytesReturned) override;
+    bool ListProcesses(std::vector<ProcessRecord>* processes) override;
     Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
                                   std::uint32_t* bytesNeeded) override;
@@ -26,4 +26,7 @@ public:
 
 private:
     std::uint32_t forcedPlatformId_;
+    // The system's answer, kept at the size that fitted last time: the termination window
+    // lists the processes a hundred times a second.
+    std::vector<std::uint64_t> listing_;
 };
