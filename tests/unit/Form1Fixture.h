@@ -1,19 +1,45 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <optional>
 
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"
 
-// A Form1 over a fresh fake machine. Tests arrange the machine, then call Load().
+
+
+// A stored number, or nothing when absent or of another type.
+inline std::optional<std::int32_t> StoredNumber(const FakeRegistry& registry, Handle root,
+                                                const std::wstring& name) {
+    const FakeRegistry::Value* value = registry.Find(root, kSettingsKey, name);
+    if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
+    std::int32_t n = 0;
+    std::memcpy(&n, value->data.data(), 4);
+    return n;
+}
+
+// A Form1 over a fresh fake machine with optical drives D: and E:, a DVD-Video disc whose
+// autorun.inf opens SETUP.EXE in E:, and a registered DVD player. Tests arrange the
+// machine further, then call Load().
 class Form1Fixture : public ::testing::Test {
 protected:
     static constexpr Handle kRedIcon = 0x1ED;
     static constexpr Handle kGreenIcon = 0x6EE;
 
     Form1Fixture() {
+        fake.files.AddCdrom(L'D');
+        fake.files.AddCdrom(L'E');
+        fake.files.InsertDvdVideo(L'E', "[autorun]\r\nopen=SETUP.EXE\r\n");
+        fake.registry.SetText(kHkeyClassesRoot, L"DVD\\shell", L"", L"play");
+        fake.registry.SetText(kHkeyClassesRoot, L"DVD\\shell\\play\\command", L"", L"player.exe /dvd");
         form.handle = fake.hooks.AddWindow();
+        Restart();
+    }
+
+    // A new program on the same machine, as after a log-off.
+    void Restart() {
         form1 = std::make_unique<Form1>(fake.platform);
         form1->Imge[0].picture = kRedIcon;
         form1->Imge[1].picture = kGreenIcon;
@@ -21,16 +47,15 @@ protected:
     }
 
     // Runs start-up and the first resize, as the program does.
-    bool Load() {
-        const bool loaded = form1->Form_Load();
-        if (loaded) form1->Form_Resize();
-        return loaded;
+    void Load() {
+        ASSERT_TRUE(form1->Form_Load());
+        form1->Form_Resize();
     }
 
-    // The settings value, or nullptr when it is absent.
-    const FakeRegistry::Value* Setting(const std::wstring& name) const {
-        return fake.registry.Find(kHkeyLocalMachine, L"Software\\Trayhush\\Settings", name);
+    std::optional<std::int32_t> Number(const std::wstring& name, Handle root = kHkeyLocalMachine) const {
+        return StoredNumber(fake.registry, root, name);
     }
+    bool TerminationRunning() const { return form1->Timer1.Enabled(); }
 
     FakePlatform fake;
     FakeForm form;
