@@ -25,9 +25,8 @@ inline std::vector<std::uint8_t> Utf16(const std::wstring& text) {
 inline void Plant(RegistryApi& api, const std::wstring& name, std::uint32_t type,
                   const std::vector<std::uint8_t>& data) {
     Handle key = 0;
-    ASSERT_EQ(api.RegCreateKeyW(kRoot, kKey, &key), kErrorSuccess);
-    EXPECT_EQ(api.RegSetValueExW(key, name, type, data.data(), static_cast<std::uint32_t>(data.size())),
-              kErrorSuccess);
+    api.RegCreateKeyW(kRoot, kKey, &key);
+    ASSERT_EQ(api.RegSetValueExW(key, name, type, data.data(), static_cast<std::uint32_t>(data.size())), kErrorSuccess);
     api.RegCloseKey(key);
 }
 

@@ -9,25 +9,17 @@
 
 namespace {
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
-
-// A byte-order mark, then each character as two bytes in the given order.
-std::vector<std::uint8_t> Utf16(const std::wstring& text, bool bigEndian) {
-    std::vector<std::uint8_t> bytes{0xFF, 0xFE};
-    if (bigEndian) std::swap(bytes[0], bytes[1]);
-    for (const wchar_t c : text) {
-        const std::uint8_t low = c & 0xFF, high = static_cast<std::uint8_t>(c >> 8);
-        bytes.insert(bytes.end(), bigEndian ? std::initializer_list<std::uint8_t>{high, low}
-                                            : std::initializer_list<std::uint8_t>{low, high});
-    }
-    return bytes;
+// The bytes of a literal, NULs included.
+template <std::size_t N>
+std::vector<std::uint8_t> Bytes(const char (&text)[N]) {
+    return {text, text + N - 1};
 }
 
 // A file of exactly `size` bytes that names a.exe.
 std::vector<std::uint8_t> OfSize(std::size_t size) {
-    std::string text = "open=a.exe";
-    text.resize(size, ' ');
-    return Bytes(text);
+    std::vector<std::uint8_t> bytes = Bytes("open=a.exe");
+    bytes.resize(size, ' ');
+    return bytes;
 }
 
 const std::optional<std::wstring> kNone;
@@ -57,8 +49,8 @@ TEST(AutorunInf, TheNameIsTheOpenValueUpToTheFirstExeAfterIt) {
         {"code page 1252", Bytes("open=\x8A\xE9.exe"), L"\u0160\u00E9.exe"},
         {"a letter folded beyond ASCII", Bytes("\xFF" "open=\xFF.EXE"), L"\u00FF.EXE"},
         {"UTF-8 mark", Bytes("\xEF\xBB\xBFopen=\xC3\xA9\xE2\x82\xAC.exe"), L"\u00E9\u20AC.exe"},
-        {"UTF-16 little-endian mark", Utf16(L"open=\u0394.exe", false), L"\u0394.exe"},
-        {"UTF-16 big-endian mark", Utf16(L"open=\u0394.exe", true), L"\u0394.exe"},
+        {"UTF-16 little-endian mark", Bytes("\xFF\xFEo\0p\0e\0n\0=\0\x94\x03.\0e\0x\0e\0"), L"\u0394.exe"},
+        {"UTF-16 big-endian mark", Bytes("\xFE\xFF\0o\0p\0e\0n\0=\x03\x94\0.\0e\0x\0e"), L"\u0394.exe"},
         {"32767 bytes are read", OfSize(32767), L"a.exe"},
         {"32768 bytes are not", OfSize(32768), kNone},
     };

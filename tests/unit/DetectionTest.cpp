@@ -22,7 +22,7 @@ TEST_F(DetectionTest, ANotificationReportsOnlyAMediaInsertion) {
     } rows[] = {{L"DVD (E:)", 0x20, L"E:\\"}, {L"DVD (E:)", 0x20 | 0x40, L""}, {L"DVD (E:)", 0x40, L""}, {L"", 0x20, L""}};
     for (const auto& row : rows) {
         Restart();
-        form1->NotificationReceipt(fake.shell.AddRecord(fake.shell.AddItem(row.displayName, L"E:\\")), row.event);
+        form1->NotificationReceipt(fake.shell.AddItem(row.displayName, L"E:\\"), row.event);
         EXPECT_EQ(form1->Text1.Text(), row.reported) << row.event << " " << row.displayName;
     }
 }

@@ -8,16 +8,12 @@
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"
 
-
-
-// A stored number, or nothing when absent or of another type.
-inline std::optional<std::int32_t> StoredNumber(const FakeRegistry& registry, Handle root,
-                                                const std::wstring& name) {
+// A stored setting's number, or nothing when it is absent or of another type.
+inline std::optional<std::int32_t> StoredNumber(const FakeRegistry& registry, Handle root, const std::wstring& name) {
     const FakeRegistry::Value* value = registry.Find(root, kSettingsKey, name);
-    if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
     std::int32_t n = 0;
-    std::memcpy(&n, value->data.data(), 4);
-    return n;
+    if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
+    return std::memcpy(&n, value->data.data(), 4), n;
 }
 
 // A Form1 over a fresh fake machine with optical drives D: and E:, a DVD-Video disc whose
@@ -25,8 +21,7 @@ inline std::optional<std::int32_t> StoredNumber(const FakeRegistry& registry, Ha
 // machine further, then call Load().
 class Form1Fixture : public ::testing::Test {
 protected:
-    static constexpr Handle kRedIcon = 0x1ED;
-    static constexpr Handle kGreenIcon = 0x6EE;
+    static constexpr Handle kRedIcon = 0x1ED, kGreenIcon = 0x6EE;
 
     Form1Fixture() {
         fake.files.AddCdrom(L'D');
@@ -34,10 +29,8 @@ protected:
         fake.files.InsertDvdVideo(L'E', "[autorun]\r\nopen=SETUP.EXE\r\n");
         fake.registry.SetText(kHkeyClassesRoot, L"DVD\\shell", L"", L"play");
         fake.registry.SetText(kHkeyClassesRoot, L"DVD\\shell\\play\\command", L"", L"player.exe /dvd");
-        form.handle = fake.hooks.AddWindow();
         Restart();
     }
-
     // A new program on the same machine, as after a log-off.
     void Restart() {
         form1 = std::make_unique<Form1>(fake.platform);
@@ -45,13 +38,11 @@ protected:
         form1->Imge[1].picture = kGreenIcon;
         form1->Bind(&form);
     }
-
     // Runs start-up and the first resize, as the program does.
     void Load() {
         ASSERT_TRUE(form1->Form_Load());
         form1->Form_Resize();
     }
-
     std::optional<std::int32_t> Number(const std::wstring& name, Handle root = kHkeyLocalMachine) const {
         return StoredNumber(fake.registry, root, name);
     }

@@ -27,16 +27,9 @@ TEST_F(InsertionTest, WhichDrive) {
     } rows[] = {
         {"a listed drive, all drives blocked", [](FakePlatform&, Form1&) {}, L"E:\\", true},
         {"a selected drive", [](FakePlatform&, Form1& f) { f.Check[2].SetValue(0); }, L"E:\\", true},
-        {"a drive not selected",
-         [](FakePlatform&, Form1& f) {
-             f.Check[2].SetValue(0);
-             f.List1.SetSelected(1, false);
-         },
-         L"E:\\", false},
-        {"not selected, all drives blocked", [](FakePlatform&, Form1& f) { f.List1.SetSelected(1, false); },
-         L"E:\\", true},
-        {"a drive that is not listed", [](FakePlatform& p, Form1&) { p.files.InsertDvdVideo(L'F', "open=a.exe"); },
-         L"F:\\", false},
+        {"a drive not selected", [](FakePlatform&, Form1& f) { f.Check[2].SetValue(0), f.List1.SetSelected(1, false); }, L"E:\\", false},
+        {"not selected, all drives blocked", [](FakePlatform&, Form1& f) { f.List1.SetSelected(1, false); }, L"E:\\", true},
+        {"a drive not listed", [](FakePlatform& p, Form1&) { p.files.InsertDvdVideo(L'F', "open=a.exe"); }, L"F:\\", false},
         {"blocking switched off", [](FakePlatform&, Form1& f) { f.Check[1].SetValue(0); }, L"E:\\", false},
         {"an option click in progress", [](FakePlatform&, Form1& f) { f.m_bInCheckClick = true; }, L"E:\\", false},
     };
@@ -107,7 +100,7 @@ TEST_F(InsertionTest, EveryReportIsHandledEvenWithAnUnchangedText) {
     form1->ReportArrival(L"E:\\");
     EXPECT_TRUE(TerminationRunning());
     ASSERT_EQ(fake.processes.started.size(), 2u);
-    EXPECT_EQ(fake.processes.started[1].commandLine, L"player.exe /dvd");
+    EXPECT_EQ(fake.processes.started[1], L"player.exe /dvd");
 }
 
 }  // namespace

@@ -5,58 +5,44 @@
 
 namespace {
 
-using Names = std::vector<std::wstring>;
 const std::optional<std::int32_t> kAbsent;
 
 class SettingsTest : public Form1Fixture {
 protected:
-    void Store(const std::wstring& name, std::int32_t value, Handle root = kHkeyLocalMachine) {
-        fake.registry.SetNumber(root, kSettingsKey, name, value);
-    }
     std::wstring Run(Handle root) {
         return Registry::ReadTextValue(fake.registry, root, kRunKey, kRunValueName, L"<absent>");
-    }
-    void StoreRun(Handle root, const std::wstring& command) {
-        fake.registry.SetText(root, kRunKey, kRunValueName, command);
     }
 };
 
 // Nested clicks of start-up store the four values; where the machine refuses, per user.
 TEST_F(SettingsTest, FirstStartStoresExactlyTheFourDefaults) {
-    for (const bool machineRefused : {false, true}) {
-        SCOPED_TRACE(machineRefused);
-        const Handle root = machineRefused ? kHkeyCurrentUser : kHkeyLocalMachine;
-        if (machineRefused) fake.registry.RefuseWritesUnder(kHkeyLocalMachine);
+    for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser}) {
+        if (root == kHkeyCurrentUser) fake.registry.RefuseWritesUnder(kHkeyLocalMachine);
         Restart();
         Load();
         EXPECT_EQ(fake.registry.ValueNames(root, kSettingsKey),
-                  (Names{L"DetectionMethod", L"BlockMethod", L"RunDefaultAutorunProgram", L"AllDrives"}));
+                  (std::vector<std::wstring>{L"DetectionMethod", L"BlockMethod", L"RunDefaultAutorunProgram", L"AllDrives"}));
         EXPECT_EQ(Number(L"DetectionMethod", root), 0);
         EXPECT_EQ(Number(L"BlockMethod", root), 0);
         EXPECT_EQ(Number(L"RunDefaultAutorunProgram", root), 0);
         EXPECT_EQ(Number(L"AllDrives", root), 1);
-        EXPECT_EQ(Run(kHkeyLocalMachine), L"<absent>");
+        EXPECT_EQ(Run(kHkeyLocalMachine) + Run(kHkeyCurrentUser), L"<absent><absent>");
         EXPECT_EQ(fake.registry.OpenHandles(), 0);
     }
 }
 
 TEST_F(SettingsTest, StartUpAppliesStoredValuesWithoutWritingThem) {
-    Store(L"Disabled", 1);
-    Store(L"DetectionMethod", 1);
-    Store(L"BlockMethod", 1);
-    Store(L"RunDefaultAutorunProgram", 1);
-    Store(L"AllDrives", 0);
+    for (const wchar_t* name : {L"Disabled", L"DetectionMethod", L"BlockMethod", L"RunDefaultAutorunProgram"})
+        fake.registry.SetNumber(kHkeyLocalMachine, kSettingsKey, name, 1);
+    fake.registry.SetNumber(kHkeyLocalMachine, kSettingsKey, L"AllDrives", 0);
     Load();
     EXPECT_EQ(fake.registry.Writes(), 0);
     EXPECT_EQ(form1->Check[1].Value(), 0);
     EXPECT_EQ(form.icon, kRedIcon) << "the icon shows blocking off from the start";
-    EXPECT_EQ(form1->Check[3].Value(), 1);
+    EXPECT_EQ(form1->Check[3].Value() + form1->Check[4].Value(), 2);
     EXPECT_TRUE(form1->Timer7.Enabled());
-    EXPECT_EQ(form1->Check[4].Value(), 1);
-    EXPECT_EQ(form1->Check1.Value(), 0);
-    EXPECT_EQ(form1->Check[2].Value(), 0);
+    EXPECT_EQ(form1->Check1.Value() + form1->Check[2].Value(), 0);
     EXPECT_TRUE(form1->List1.Enabled());
-
     form1->Check[1].SetValue(1);
     EXPECT_EQ(Number(L"Disabled"), 0);
     EXPECT_EQ(form.icon, kGreenIcon);
@@ -67,8 +53,7 @@ TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleCopy) {
     const struct {
         const char* story;
         bool machineRefused;
-        std::optional<std::int32_t> machineBefore, userBefore;
-        std::optional<std::int32_t> machineAfter, userAfter;
+        std::optional<std::int32_t> machineBefore, userBefore, machineAfter, userAfter;
     } rows[] = {
         {"nothing stored", false, kAbsent, kAbsent, 1, kAbsent},
         {"a machine value is replaced", false, 0, kAbsent, 1, kAbsent},
@@ -90,29 +75,24 @@ TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleCopy) {
 }
 
 // Start-up derives "Start With Windows" from a Run value and writes it anew, so that it
-// names this copy of the program.
+// names this copy of the program; unchecking removes it wherever it is.
 TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
-    const std::wstring current = L"\"C:\\Program Files\\Trayhush\\Trayhush.exe\"";
-    const std::wstring old = L"\"D:\\Old\\Trayhush.exe\"";
+    const std::wstring current = L"\"C:\\Program Files\\Trayhush\\Trayhush.exe\"", old = L"\"D:\\Old\\Trayhush.exe\"";
     const struct {
         const char* story;
         bool machineRefused;
-        const wchar_t *machineBefore, *userBefore;
+        Handle storedUnder;  // 0: nothing stored
         int checked;
         std::wstring machineAfter, userAfter;
     } rows[] = {
-        {"none", false, nullptr, nullptr, 0, L"<absent>", L"<absent>"},
-        {"machine-wide", false, old.c_str(), nullptr, 1, current, L"<absent>"},
-        {"per user, moved machine-wide", false, nullptr, old.c_str(), 1, current, L"<absent>"},
-        {"per user, machine refused", true, nullptr, old.c_str(), 1, L"<absent>", current},
+        {"none", false, 0, 0, L"<absent>", L"<absent>"},
+        {"machine-wide", false, kHkeyLocalMachine, 1, current, L"<absent>"},
+        {"per user, moved machine-wide", false, kHkeyCurrentUser, 1, current, L"<absent>"},
+        {"per user, machine refused", true, kHkeyCurrentUser, 1, L"<absent>", current},
     };
     for (const auto& row : rows) {
-        fake.registry.RefuseWritesUnder(0);
-        for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser})
-            Registry::RemoveValue(fake.registry, root, kRunKey, kRunValueName);
         fake.registry.RefuseWritesUnder(row.machineRefused ? kHkeyLocalMachine : 0);
-        if (row.machineBefore) StoreRun(kHkeyLocalMachine, row.machineBefore);
-        if (row.userBefore) StoreRun(kHkeyCurrentUser, row.userBefore);
+        if (row.storedUnder) fake.registry.SetText(row.storedUnder, kRunKey, kRunValueName, old);
         Restart();
         Load();
         EXPECT_EQ(form1->Check[0].Value(), row.checked) << row.story;
@@ -127,18 +107,15 @@ TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
 // user's click stores.
 TEST_F(SettingsTest, DrivelistSelectsByLetterAndStoresAColonForNone) {
     const struct {
-        const wchar_t* stored;  // nullptr: absent
+        const wchar_t* stored;
         bool d, e;
-    } loads[] = {{nullptr, true, true}, {L":", false, false}, {L"E", false, true}, {L"e", false, false}, {L"ED", true, true}};
+    } loads[] = {{L"", true, true}, {L":", false, false}, {L"E", false, true}, {L"e", false, false}, {L"ED", true, true}};
     for (const auto& row : loads) {
-        if (row.stored)
-            fake.registry.SetText(kHkeyLocalMachine, kSettingsKey, L"Drivelist", row.stored);
-        else
-            Registry::RemoveValue(fake.registry, kHkeyLocalMachine, kSettingsKey, L"Drivelist");
+        fake.registry.SetText(kHkeyLocalMachine, kSettingsKey, L"Drivelist", row.stored);
         Restart();
         Load();
-        EXPECT_EQ(form1->List1.Selected(0), row.d) << (row.stored ? row.stored : L"absent");
-        EXPECT_EQ(form1->List1.Selected(1), row.e) << (row.stored ? row.stored : L"absent");
+        EXPECT_EQ(form1->List1.Selected(0), row.d) << row.stored;
+        EXPECT_EQ(form1->List1.Selected(1), row.e) << row.stored;
     }
     const struct {
         bool d, e;

@@ -36,7 +36,7 @@ TEST_F(TerminationTest, AKillKeepsTheWindowOpenForTheProgramStartedAgain) {
     TickAt(2000);
     fake.processes.Add(11, L"E:\\SETUP.EXE");
     TickAt(3000);
-    EXPECT_EQ(fake.processes.Terminated(), (std::vector<std::uint32_t>{10, 11}));
+    EXPECT_EQ(fake.processes.terminated, (std::vector<std::uint32_t>{10, 11}));
     EXPECT_EQ(fake.processes.terminatedWhileInspected, (std::vector<std::uint32_t>{10, 11}));
     EXPECT_EQ(fake.processes.OpenHandles(), 0);
 }
@@ -49,7 +49,7 @@ TEST_F(TerminationTest, ANewDiscRestartsTheWindowWhichKeepsItsOwnDrive) {
     form1->ReportArrival(L"D:\\");  // no disc there: the window goes on for E:
     fake.processes.Add(10, L"E:\\SETUP.EXE");
     TickAt(110000);
-    EXPECT_EQ(fake.processes.Terminated(), (std::vector<std::uint32_t>{10}));
+    EXPECT_EQ(fake.processes.terminated, (std::vector<std::uint32_t>{10}));
     TickAt(110001);
     EXPECT_FALSE(TerminationRunning());
 }

@@ -10,9 +10,9 @@ TEST_F(TrayTest, ALeftClickTogglesTheWindowAndARightClickOpensTheMenu) {
     form1->m_frmSysTray_SysTrayMouseDown(1);
     EXPECT_FALSE(form.minimized);
     EXPECT_TRUE(form.visible);
-    EXPECT_EQ(fake.ui.tray.popups, 0);
+    EXPECT_EQ(fake.ui.popups, 0);
     form1->m_frmSysTray_SysTrayMouseDown(2);
-    EXPECT_EQ(fake.ui.tray.popups, 1);
+    EXPECT_EQ(fake.ui.popups, 1);
     EXPECT_FALSE(form.minimized);
 }
 
