@@ -70,7 +70,8 @@ public:
         p->running = false;
         terminated.push_back(p->id);
         for (const auto& h : handles_)
-            if (h.second.first == p->id && (h.second.second & kProcessQueryAndRead)) terminatedWhileInspected.push_back(p->id);
+            if (h.second.first == p->id && (h.second.second & kProcessQueryAndRead))
+                terminatedWhileInspected.push_back(p->id);
         return true;
     }
     bool CloseHandle(Handle handle) override { return handles_.erase(handle) != 0; }

@@ -1,13 +1,11 @@
 #pragma once
 #include <algorithm>
-#include <cstring>
 #include <cwctype>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "platform/RegistryApi.h"
-#include "settings/Utf16Bytes.h"
 
 // An in-memory registry with the Windows rules that matter here: keys and value names
 // compared without letter case, values keep their type and exact bytes, reads report
@@ -67,17 +65,7 @@ public:
     }
     long RegCloseKey(Handle key) override { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
 
-    // Test side. The setters store whatever the refusal.
-    void SetText(Handle root, const std::wstring& subKey, const std::wstring& name, const std::wstring& text) {
-        std::vector<std::uint8_t> bytes = ToUtf16Bytes(text);
-        bytes.insert(bytes.end(), {0, 0});
-        Put(Path(root, subKey), name, {kRegSz, bytes});
-    }
-    void SetNumber(Handle root, const std::wstring& subKey, const std::wstring& name, std::int32_t number) {
-        std::vector<std::uint8_t> bytes(4);
-        std::memcpy(bytes.data(), &number, 4);
-        Put(Path(root, subKey), name, {kRegDword, bytes});
-    }
+    // Test side.
     const Value* Find(Handle root, const std::wstring& subKey, const std::wstring& name) const {
         return FindAt(Path(root, subKey), name);
     }

@@ -13,7 +13,8 @@ public:
         *pidl = folder == kCsidlDesktop ? AddItem(L"Desktop", L"") : 0;
         return *pidl ? 0 : 0x80004005L;  // E_FAIL
     }
-    std::uint32_t SHChangeNotifyRegister(Handle, int, std::int32_t, std::uint32_t, int, const ChangeNotifyEntry*) override {
+    std::uint32_t SHChangeNotifyRegister(Handle, int, std::int32_t, std::uint32_t, int,
+                                         const ChangeNotifyEntry*) override {
         return 1;
     }
     bool SHChangeNotifyDeregister(std::uint32_t) override { return true; }

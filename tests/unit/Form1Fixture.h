@@ -7,14 +7,7 @@
 
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"
-
-// A stored setting's number, or nothing when it is absent or of another type.
-inline std::optional<std::int32_t> StoredNumber(const FakeRegistry& registry, Handle root, const std::wstring& name) {
-    const FakeRegistry::Value* value = registry.Find(root, kSettingsKey, name);
-    std::int32_t n = 0;
-    if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
-    return std::memcpy(&n, value->data.data(), 4), n;
-}
+#include "settings/Registry.h"
 
 // A Form1 over a fresh fake machine with optical drives D: and E:, a DVD-Video disc whose
 // autorun.inf opens SETUP.EXE in E:, and a registered DVD player. Tests arrange the
@@ -27,8 +20,8 @@ protected:
         fake.files.AddCdrom(L'D');
         fake.files.AddCdrom(L'E');
         fake.files.InsertDvdVideo(L'E', "[autorun]\r\nopen=SETUP.EXE\r\n");
-        fake.registry.SetText(kHkeyClassesRoot, L"DVD\\shell", L"", L"play");
-        fake.registry.SetText(kHkeyClassesRoot, L"DVD\\shell\\play\\command", L"", L"player.exe /dvd");
+        StoreText(kHkeyClassesRoot, L"DVD\\shell", L"", L"play");
+        StoreText(kHkeyClassesRoot, L"DVD\\shell\\play\\command", L"", L"player.exe /dvd");
         Restart();
     }
     // A new program on the same machine, as after a log-off.
@@ -43,8 +36,19 @@ protected:
         ASSERT_TRUE(form1->Form_Load());
         form1->Form_Resize();
     }
+    // Values as an earlier run or another program left them.
+    void Store(const std::wstring& name, std::int32_t number, Handle root = kHkeyLocalMachine) {
+        Registry::WriteNumberValue(fake.registry, root, kSettingsKey, name, number);
+    }
+    void StoreText(Handle root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
+        Registry::WriteTextValue(fake.registry, root, key, name, text);
+    }
+    // A stored setting's number, or nothing when it is absent or of another type.
     std::optional<std::int32_t> Number(const std::wstring& name, Handle root = kHkeyLocalMachine) const {
-        return StoredNumber(fake.registry, root, name);
+        const FakeRegistry::Value* value = fake.registry.Find(root, kSettingsKey, name);
+        std::int32_t n = 0;
+        if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
+        return std::memcpy(&n, value->data.data(), 4), n;
     }
     bool TerminationRunning() const { return form1->Timer1.Enabled(); }
 

@@ -10,12 +10,7 @@
 namespace {
 
 TEST(ProcessMatch, ThePathMustContainTheNameAndLieOnTheDrive) {
-    const struct {
-        const wchar_t* path;
-        const wchar_t* name;
-        const wchar_t* root;
-        bool match;
-    } rows[] = {
+    const struct { const wchar_t* path; const wchar_t* name; const wchar_t* root; bool match; } rows[] = {
         {L"E:\\SETUP.EXE", L"setup.exe", L"E:\\", true},
         {L"E:\\bin\\Setup.exe", L"bin\\setup.exe", L"e:\\", true},
         {L"E:\\\u0178.EXE", L"\u00FF.exe", L"E:\\", true},
@@ -30,11 +25,9 @@ TEST(ProcessMatch, ThePathMustContainTheNameAndLieOnTheDrive) {
 
 // Both enumerations hand only the first match to the kill; platforms 1 and 2 and none else scan.
 TEST(ProcessScan, TheFirstMatchInEnumerationOrderShieldsLaterOnes) {
-    const struct {
-        std::uint32_t platformId;
-        bool modulesReadable;
-        std::vector<std::uint32_t> killed;
-    } rows[] = {{kPlatformWin9x, true, {20}}, {kPlatformNt, true, {20}}, {kPlatformNt, false, {20}}, {3, true, {}}};
+    const struct { std::uint32_t platformId; bool modulesReadable; std::vector<std::uint32_t> killed; } rows[] = {
+        {kPlatformWin9x, true, {20}}, {kPlatformNt, true, {20}}, {kPlatformNt, false, {20}}, {3, true, {}}
+    };
     for (const auto& row : rows) {
         FakeProcesses processes;
         FakeText text;

@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "Form1Fixture.h"
-#include "settings/Registry.h"
 
 namespace {
 
@@ -20,8 +19,8 @@ TEST_F(SettingsTest, FirstStartStoresExactlyTheFourDefaults) {
         if (root == kHkeyCurrentUser) fake.registry.RefuseWritesUnder(kHkeyLocalMachine);
         Restart();
         Load();
-        EXPECT_EQ(fake.registry.ValueNames(root, kSettingsKey),
-                  (std::vector<std::wstring>{L"DetectionMethod", L"BlockMethod", L"RunDefaultAutorunProgram", L"AllDrives"}));
+        const std::vector<std::wstring> four{L"DetectionMethod", L"BlockMethod", L"RunDefaultAutorunProgram", L"AllDrives"};
+        EXPECT_EQ(fake.registry.ValueNames(root, kSettingsKey), four);
         EXPECT_EQ(Number(L"DetectionMethod", root), 0);
         EXPECT_EQ(Number(L"BlockMethod", root), 0);
         EXPECT_EQ(Number(L"RunDefaultAutorunProgram", root), 0);
@@ -33,10 +32,11 @@ TEST_F(SettingsTest, FirstStartStoresExactlyTheFourDefaults) {
 
 TEST_F(SettingsTest, StartUpAppliesStoredValuesWithoutWritingThem) {
     for (const wchar_t* name : {L"Disabled", L"DetectionMethod", L"BlockMethod", L"RunDefaultAutorunProgram"})
-        fake.registry.SetNumber(kHkeyLocalMachine, kSettingsKey, name, 1);
-    fake.registry.SetNumber(kHkeyLocalMachine, kSettingsKey, L"AllDrives", 0);
+        Store(name, 1);
+    Store(L"AllDrives", 0);
+    const int writes = fake.registry.Writes();
     Load();
-    EXPECT_EQ(fake.registry.Writes(), 0);
+    EXPECT_EQ(fake.registry.Writes(), writes);
     EXPECT_EQ(form1->Check[1].Value(), 0);
     EXPECT_EQ(form.icon, kRedIcon) << "the icon shows blocking off from the start";
     EXPECT_EQ(form1->Check[3].Value() + form1->Check[4].Value(), 2);
@@ -62,14 +62,16 @@ TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleCopy) {
         {"refused: the per-user copy is replaced", true, 0, 0, 0, 1},
     };
     for (const auto& row : rows) {
-        FakeRegistry registry;
-        if (row.machineBefore) registry.SetNumber(kHkeyLocalMachine, kSettingsKey, L"AllDrives", *row.machineBefore);
-        if (row.userBefore) registry.SetNumber(kHkeyCurrentUser, kSettingsKey, L"AllDrives", *row.userBefore);
-        if (row.machineRefused) registry.RefuseWritesUnder(kHkeyLocalMachine);
-        SettingsStore settings(registry);
+        fake.registry.RefuseWritesUnder(0);
+        for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser})
+            Registry::RemoveValue(fake.registry, root, kSettingsKey, L"AllDrives");
+        if (row.machineBefore) Store(L"AllDrives", *row.machineBefore);
+        if (row.userBefore) Store(L"AllDrives", *row.userBefore, kHkeyCurrentUser);
+        fake.registry.RefuseWritesUnder(row.machineRefused ? kHkeyLocalMachine : 0);
+        SettingsStore settings(fake.registry);
         settings.WriteNumber(L"AllDrives", 1);
-        EXPECT_EQ(StoredNumber(registry, kHkeyLocalMachine, L"AllDrives"), row.machineAfter) << row.story;
-        EXPECT_EQ(StoredNumber(registry, kHkeyCurrentUser, L"AllDrives"), row.userAfter) << row.story;
+        EXPECT_EQ(Number(L"AllDrives"), row.machineAfter) << row.story;
+        EXPECT_EQ(Number(L"AllDrives", kHkeyCurrentUser), row.userAfter) << row.story;
         EXPECT_EQ(settings.ReadNumber(L"AllDrives", 7), 1) << row.story;
     }
 }
@@ -92,7 +94,7 @@ TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
     };
     for (const auto& row : rows) {
         fake.registry.RefuseWritesUnder(row.machineRefused ? kHkeyLocalMachine : 0);
-        if (row.storedUnder) fake.registry.SetText(row.storedUnder, kRunKey, kRunValueName, old);
+        if (row.storedUnder) StoreText(row.storedUnder, kRunKey, kRunValueName, old);
         Restart();
         Load();
         EXPECT_EQ(form1->Check[0].Value(), row.checked) << row.story;
@@ -106,25 +108,24 @@ TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
 // The stored "Drivelist" against the list D:, E:: which entries start selected, and what a
 // user's click stores.
 TEST_F(SettingsTest, DrivelistSelectsByLetterAndStoresAColonForNone) {
-    const struct {
-        const wchar_t* stored;
-        bool d, e;
-    } loads[] = {{L"", true, true}, {L":", false, false}, {L"E", false, true}, {L"e", false, false}, {L"ED", true, true}};
+    const struct { const wchar_t* stored; bool d, e; } loads[] = {
+        {L"", true, true}, {L":", false, false}, {L"E", false, true}, {L"e", false, false}, {L"ED", true, true}
+    };
     for (const auto& row : loads) {
-        fake.registry.SetText(kHkeyLocalMachine, kSettingsKey, L"Drivelist", row.stored);
+        StoreText(kHkeyLocalMachine, kSettingsKey, L"Drivelist", row.stored);
         Restart();
         Load();
         EXPECT_EQ(form1->List1.Selected(0), row.d) << row.stored;
         EXPECT_EQ(form1->List1.Selected(1), row.e) << row.stored;
     }
-    const struct {
-        bool d, e;
-        const wchar_t* stored;
-    } saves[] = {{true, true, L"DE"}, {false, true, L"E"}, {false, false, L":"}};
+    const struct { bool d, e; const wchar_t* stored; } saves[] = {
+        {true, true, L"DE"}, {false, true, L"E"}, {false, false, L":"}
+    };
     for (const auto& row : saves) {
         form1->List1.UserSetSelected(0, row.d);
         form1->List1.UserSetSelected(1, row.e);
-        EXPECT_EQ(Registry::ReadTextValue(fake.registry, kHkeyLocalMachine, kSettingsKey, L"Drivelist", L""), row.stored);
+        EXPECT_EQ(Registry::ReadTextValue(fake.registry, kHkeyLocalMachine, kSettingsKey, L"Drivelist", L""),
+                  row.stored);
         Restart();
         Load();
         EXPECT_EQ(form1->List1.Selected(0), row.d) << row.stored;

@@ -4,15 +4,9 @@
 namespace {
 
 TEST(TerminationWindow, EndsOnlyWhenMoreThanAMinuteHasPassedModulo2To32) {
-    const struct {
-        std::uint32_t start, now;
-        bool over;
-    } rows[] = {
-        {1000, 1000, false},
-        {1000, 61000, false},
-        {1000, 61001, true},
-        {0xFFFFFF00u, 0xFFFFFF00u + 60000u, false},
-        {0xFFFFFF00u, 0xFFFFFF00u + 60001u, true},
+    const struct { std::uint32_t start, now; bool over; } rows[] = {
+        {1000, 1000, false}, {1000, 61000, false}, {1000, 61001, true},
+        {0xFFFFFF00u, 0xFFFFFF00u + 60000u, false}, {0xFFFFFF00u, 0xFFFFFF00u + 60001u, true},
     };
     for (const auto& row : rows)
         EXPECT_EQ(TerminationWindowOver(row.start, row.now), row.over) << row.start << " " << row.now;
