@@ -39,17 +39,12 @@ template <class Fixture>
 class RegistryContract : public Fixture {};
 TYPED_TEST_SUITE_P(RegistryContract);
 
-// What a stored value reads as: text is cut at its first NUL, anything of another type,
-// size or key reads as the caller's default.
+// What a stored value reads as, as text with default "d" and as a number with default 5:
+// text is cut at its first NUL, anything of another type, size or key gives the default.
 TYPED_TEST_P(RegistryContract, ReadsGiveTheValueOnlyInItsOwnTypeAndSize) {
     RegistryApi& api = this->Api();
-    struct {
-        const wchar_t* name;
-        std::uint32_t type;
-        std::vector<std::uint8_t> data;
-        const wchar_t* text;  // ReadTextValue with default "d"
-        std::int32_t number;  // ReadNumberValue with default 5
-    } rows[] = {
+    struct { const wchar_t* name; std::uint32_t type; std::vector<std::uint8_t> data;
+             const wchar_t* text; std::int32_t number; } rows[] = {
         {L"", kRegSz, Utf16(L"play"), L"play", 5},
         {L"empty", kRegSz, {}, L"", 5},
         {L"unterminated", kRegSz, {'D', 0, 'E', 0}, L"DE", 5},

@@ -9,29 +9,14 @@
 // Drives by letter, each with a type and, while a medium is in, a label and files.
 class FakeFileSystem : public FileSystemApi {
 public:
-    struct File {
-        std::wstring name;  // as stored on the medium, in its own letter case
-        std::uint32_t attributes = kFileAttributeArchive;
-        std::vector<std::uint8_t> bytes;
-    };
-    struct Drive {
-        unsigned type = 0;
-        bool hasMedium = false;
-        std::wstring label;
-        std::map<std::wstring, File> files;  // by upper-cased path below the root
-    };
-
     unsigned GetDriveTypeW(const std::wstring& root) override {
-        const Drive* d = DriveOf(root);
-        return d ? d->type : 1;  // DRIVE_NO_ROOT_DIR
+        return DriveOf(root) ? DriveOf(root)->type : 1;  // DRIVE_NO_ROOT_DIR
     }
     int GetVolumeInformationW(const std::wstring& root, wchar_t* volumeName, std::uint32_t volumeNameSize,
-                              std::uint32_t*, std::uint32_t*, std::uint32_t*, wchar_t* fileSystemName,
-                              std::uint32_t fileSystemNameSize) override {
+                              std::uint32_t*, std::uint32_t*, std::uint32_t*, wchar_t*, std::uint32_t) override {
         const Drive* d = DriveOf(root);
         if (!d || !d->hasMedium) return 0;
         volumeName[d->label.copy(volumeName, volumeNameSize - 1)] = L'\0';
-        fileSystemName[std::wstring(L"UDF").copy(fileSystemName, fileSystemNameSize - 1)] = L'\0';
         return 1;
     }
     long FindFile(const std::wstring& path, std::wstring* name, std::uint32_t* attributes) override {
@@ -52,35 +37,42 @@ public:
     // Test side.
     void AddCdrom(wchar_t letter) { drives_[letter].type = kDriveCdrom; }
     void InsertDisc(wchar_t letter, const std::wstring& label) {
-        Drive& d = drives_[letter];
-        d.hasMedium = true;
-        d.label = label;
-        d.files.clear();
+        drives_[letter] = Drive{drives_[letter].type, true, label, {}};
     }
     void EjectDisc(wchar_t letter) { drives_[letter].hasMedium = false; }
-    // Path below the root, e.g. L"VIDEO_TS\\VIDEO_TS.IFO".
+    // Path below the root, e.g. L"VIDEO_TS\\VIDEO_TS.IFO", as the medium spells it.
     void AddFile(wchar_t letter, const std::wstring& path, const std::string& content = "",
                  std::uint32_t attributes = kFileAttributeArchive) {
         drives_[letter].files[Upper(path)] = File{path, attributes, {content.begin(), content.end()}};
     }
-    void InsertDvdVideo(wchar_t letter, const std::string& autorunInf, const std::wstring& label = L"MOVIE") {
-        InsertDisc(letter, label);
+    void InsertDvdVideo(wchar_t letter, const std::string& autorunInf) {
+        InsertDisc(letter, L"MOVIE");
         AddFile(letter, L"VIDEO_TS\\VIDEO_TS.IFO", "DVDVIDEO-VMG");
         AddFile(letter, L"AUTORUN.INF", autorunInf);
     }
 
 private:
+    struct File {
+        std::wstring name;
+        std::uint32_t attributes;
+        std::vector<std::uint8_t> bytes;
+    };
+    struct Drive {
+        unsigned type = 0;
+        bool hasMedium = false;
+        std::wstring label;
+        std::map<std::wstring, File> files;  // by upper-cased path below the root
+    };
     static std::wstring Upper(std::wstring text) {
         for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
         return text;
     }
     Drive* DriveOf(const std::wstring& path) {
-        if (path.size() < 3 || path.compare(1, 2, L":\\") != 0) return nullptr;
-        const auto d = drives_.find(static_cast<wchar_t>(std::towupper(path[0])));
+        const auto d = path.size() < 3 || path.compare(1, 2, L":\\") ? drives_.end() : drives_.find(path[0]);
         return d == drives_.end() ? nullptr : &d->second;
     }
     long Lookup(const std::wstring& path, const File** file) {
-        Drive* d = DriveOf(path);
+        const Drive* d = DriveOf(path);
         if (!d) return kErrorPathNotFound;
         if (!d->hasMedium) return kErrorNotReady;
         const auto f = d->files.find(Upper(path.substr(3)));

@@ -27,13 +27,11 @@ public:
         return Process32NextW(snapshot, entry);
     }
     bool Process32NextW(Handle snapshot, ProcessEntry* entry) override {
-        for (std::size_t& i = cursors_[snapshot]; i < processes_.size(); ++i)
-            if (processes_[i].running) {
-                entry->processId = processes_[i].id;
-                entry->exeFile = processes_[i++].path;
-                return true;
-            }
-        return false;
+        std::size_t& i = cursors_[snapshot];
+        while (i < processes_.size() && !processes_[i].running) ++i;
+        if (i == processes_.size()) return false;
+        *entry = {processes_[i].id, processes_[i].path};
+        return ++i, true;
     }
     bool EnumProcessIds(std::uint32_t* ids, std::uint32_t bytes, std::uint32_t* bytesReturned) override {
         std::uint32_t n = 0;

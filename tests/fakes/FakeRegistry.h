@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,53 +29,47 @@ public:
         if (root == refusedRoot_) return kErrorAccessDenied;
         // Every missing component is made, as RegCreateKey does.
         for (std::size_t end = 0; end != std::wstring::npos; end = subKey.find(L'\\', end + 1))
-            keys_[Path(root, subKey.substr(0, end))];
-        keys_[Path(root, subKey)];
+            keys_.insert(Path(root, subKey.substr(0, end)));
+        keys_.insert(Path(root, subKey));
         return RegOpenKeyW(root, subKey, key);
     }
     long RegQueryValueExW(Handle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
                           std::uint32_t* size) override {
-        const auto h = handles_.find(key);
-        if (h == handles_.end()) return kErrorInvalidHandle;
-        const Value* v = FindAt(h->second.second, name);
-        if (!v) return kErrorFileNotFound;
+        if (!handles_.count(key)) return kErrorInvalidHandle;
+        const auto v = values_.find({handles_[key].second, Upper(name)});
+        if (v == values_.end()) return kErrorFileNotFound;
         const std::uint32_t available = *size;
-        *type = v->type;
-        *size = static_cast<std::uint32_t>(v->data.size());
+        *type = v->second.type;
+        *size = static_cast<std::uint32_t>(v->second.data.size());
         if (data && available < *size) return kErrorMoreData;
-        if (data) std::copy(v->data.begin(), v->data.end(), data);
+        if (data) std::copy(v->second.data.begin(), v->second.data.end(), data);
         return kErrorSuccess;
     }
     long RegSetValueExW(Handle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
                         std::uint32_t size) override {
-        const auto h = handles_.find(key);
-        if (h == handles_.end() || h->second.first == refusedRoot_) return kErrorAccessDenied;
+        if (!Writable(key)) return kErrorAccessDenied;
         ++writes_;
-        Put(h->second.second, name, {type, std::vector<std::uint8_t>(data, data + size)});
+        values_[{handles_[key].second, Upper(name)}] = {type, std::vector<std::uint8_t>(data, data + size)};
         return kErrorSuccess;
     }
     long RegDeleteValueW(Handle key, const std::wstring& name) override {
-        const auto h = handles_.find(key);
-        if (h == handles_.end() || h->second.first == refusedRoot_) return kErrorAccessDenied;
-        Values& values = keys_[h->second.second];
-        const std::size_t i = IndexOf(values, name);
-        if (i == values.size()) return kErrorFileNotFound;
+        if (!Writable(key)) return kErrorAccessDenied;
+        if (!values_.erase({handles_[key].second, Upper(name)})) return kErrorFileNotFound;
         ++writes_;
-        values.erase(values.begin() + static_cast<std::ptrdiff_t>(i));
         return kErrorSuccess;
     }
     long RegCloseKey(Handle key) override { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
 
     // Test side.
     const Value* Find(Handle root, const std::wstring& subKey, const std::wstring& name) const {
-        return FindAt(Path(root, subKey), name);
+        const auto v = values_.find({Path(root, subKey), Upper(name)});
+        return v == values_.end() ? nullptr : &v->second;
     }
-    // Names of the values of a key, in the order first written.
+    // The upper-cased names of the values of a key, sorted.
     std::vector<std::wstring> ValueNames(Handle root, const std::wstring& subKey) const {
         std::vector<std::wstring> names;
-        const auto k = keys_.find(Path(root, subKey));
-        if (k != keys_.end())
-            for (const auto& e : k->second) names.push_back(e.first);
+        for (const auto& v : values_)
+            if (v.first.first == Path(root, subKey)) names.push_back(v.first.second);
         return names;
     }
     void RefuseWritesUnder(Handle root) { refusedRoot_ = root; }
@@ -83,7 +78,6 @@ public:
     int Writes() const { return writes_; }
 
 private:
-    using Values = std::vector<std::pair<std::wstring, Value>>;
     static std::wstring Upper(std::wstring text) {
         for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
         return text;
@@ -91,28 +85,11 @@ private:
     static std::wstring Path(Handle root, const std::wstring& subKey) {
         return std::to_wstring(root) + L"\\" + Upper(subKey);
     }
-    static std::size_t IndexOf(const Values& values, const std::wstring& name) {
-        std::size_t i = 0;
-        while (i < values.size() && Upper(values[i].first) != Upper(name)) ++i;
-        return i;
-    }
-    const Value* FindAt(const std::wstring& path, const std::wstring& name) const {
-        const auto k = keys_.find(path);
-        if (k == keys_.end()) return nullptr;
-        const std::size_t i = IndexOf(k->second, name);
-        return i < k->second.size() ? &k->second[i].second : nullptr;
-    }
-    void Put(const std::wstring& path, const std::wstring& name, const Value& value) {
-        Values& values = keys_[path];
-        const std::size_t i = IndexOf(values, name);
-        if (i < values.size())
-            values[i].second = value;
-        else
-            values.emplace_back(name, value);
-    }
+    bool Writable(Handle key) const { return handles_.count(key) && handles_.at(key).first != refusedRoot_; }
 
-    std::map<std::wstring, Values> keys_;  // by root and upper-cased path
-    std::map<Handle, std::pair<Handle, std::wstring>> handles_;  // root and path
+    std::set<std::wstring> keys_;  // root and upper-cased path
+    std::map<std::pair<std::wstring, std::wstring>, Value> values_;  // by key and upper-cased name
+    std::map<Handle, std::pair<Handle, std::wstring>> handles_;     // root and key
     Handle lastHandle_ = 0x1000;
     Handle refusedRoot_ = 0;
     int writes_ = 0;

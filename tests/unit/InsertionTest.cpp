@@ -23,7 +23,7 @@ TEST_F(InsertionTest, WhichDrive) {
     const struct { const char* story; Arrange arrange; const wchar_t* root; bool handled; } rows[] = {
         {"a listed drive, all drives blocked", [](Form1&) {}, L"E:\\", true},
         {"a selected drive", [](Form1& f) { f.Check[2].SetValue(0); }, L"E:\\", true},
-        {"a drive not selected", [](Form1& f) { f.Check[2].SetValue(0), f.List1.SetSelected(1, false); }, L"E:\\", false},
+        {"a drive not selected", [](Form1& f) { f.Check[2].SetValue(0), f.List1.SetSelected(1, 0); }, L"E:\\", false},
         {"not selected, all drives blocked", [](Form1& f) { f.List1.SetSelected(1, false); }, L"E:\\", true},
         {"a drive not listed", [](Form1&) {}, L"F:\\", false},
         {"blocking switched off", [](Form1& f) { f.Check[1].SetValue(0); }, L"E:\\", false},
