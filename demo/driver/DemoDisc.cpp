@@ -17,7 +17,8 @@ DemoDisc::DemoDisc(const std::wstring& templateFolder, const std::wstring& autor
     }
     if (!CopyTree(templateFolder, root)) return;
     const std::wstring program = root + L"\\" + kProgramName;
-    if (!CopyFileW(autorunProgram.c_str(), program.c_str(), FALSE)) {
+    if (!CreateDirectoryW((root + L"\\" + kProgramFolder).c_str(), nullptr) ||
+        !CopyFileW(autorunProgram.c_str(), program.c_str(), FALSE)) {
         error_ = L"cannot copy " + autorunProgram + L" onto the disc: " + e2e::DescribeError(GetLastError());
         return;
     }

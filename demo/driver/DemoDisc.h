@@ -19,7 +19,10 @@ public:
     const std::wstring& UnixPath() const { return unixPath_; }
     const std::wstring& Error() const { return error_; }
 
-    static constexpr const wchar_t* kProgramName = L"DEMOAUTO.EXE";
+    // Where AUTORUN.INF names it as many real discs do, with a forward slash
+    // ("open=setup/demoauto.exe"), which Windows runs from the folder SETUP.
+    static constexpr const wchar_t* kProgramFolder = L"SETUP";
+    static constexpr const wchar_t* kProgramName = L"SETUP\\DEMOAUTO.EXE";
 
 private:
     bool CopyTree(const std::wstring& from, const std::wstring& to);

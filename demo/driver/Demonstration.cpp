@@ -94,7 +94,7 @@ bool Demonstration::InsertDisc() {
     }
     insertedAt_ = timeline_.Now();
     timeline_.Event(L"DVD-Video disc \"" + std::wstring(kDiscLabel) + L"\" inserted into " + Root().substr(0, 2));
-    timeline_.Detail(L"it holds VIDEO_TS\\VIDEO_TS.IFO and AUTORUN.INF: open=" + std::wstring(DemoDisc::kProgramName));
+    timeline_.Detail(L"it holds VIDEO_TS\\VIDEO_TS.IFO and AUTORUN.INF: open=setup/demoauto.exe /autorun");
     return true;
 }
 

@@ -6,6 +6,48 @@ const wchar_t kSettingsKey[] = L"Software\\Trayhush\\Settings";
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t kRunValueName[] = L"Trayhush";
 
+namespace {
+
+// The same few steps for number and text values, by overload on the value's type.
+bool Has(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, std::int32_t) {
+    return Registry::HasNumberValue(api, root, key, name);
+}
+bool Has(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, const std::wstring&) {
+    return Registry::HasTextValue(api, root, key, name);
+}
+std::int32_t Read(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, std::int32_t) {
+    return Registry::ReadNumberValue(api, root, key, name, 0);
+}
+std::wstring Read(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name,
+                  const std::wstring&) {
+    return Registry::ReadTextValue(api, root, key, name, L"");
+}
+bool Write(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, std::int32_t value) {
+    return Registry::WriteNumberValue(api, root, key, name, value);
+}
+bool Write(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name,
+           const std::wstring& value) {
+    return Registry::WriteTextValue(api, root, key, name, value);
+}
+
+// A value belongs machine-wide. Where that write is refused (no elevation), it goes per
+// user instead, and the per-user copy wins when reading. A machine-wide value that already
+// holds it needs no write: a user who may not write there then gets no per-user copy of
+// what the installer stored, which Windows would otherwise run at logon as well. Once the
+// machine-wide value holds it, a per-user copy could only shadow it, so it goes.
+template <typename Value>
+void Store(RegistryApi& api, const std::wstring& key, const std::wstring& name, const Value& value) {
+    const bool machineHolds = Has(api, kHkeyLocalMachine, key, name, value) &&
+                              Read(api, kHkeyLocalMachine, key, name, value) == value;
+    if (machineHolds || Write(api, kHkeyLocalMachine, key, name, value)) {
+        if (Has(api, kHkeyCurrentUser, key, name, value)) Registry::RemoveValue(api, kHkeyCurrentUser, key, name);
+        return;
+    }
+    Write(api, kHkeyCurrentUser, key, name, value);
+}
+
+}  // namespace
+
 std::int32_t SettingsStore::ReadNumber(const std::wstring& name, std::int32_t defaultNumber) {
     if (Registry::HasNumberValue(api_, kHkeyCurrentUser, kSettingsKey, name))
         return Registry::ReadNumberValue(api_, kHkeyCurrentUser, kSettingsKey, name, defaultNumber);
@@ -13,12 +55,7 @@ std::int32_t SettingsStore::ReadNumber(const std::wstring& name, std::int32_t de
 }
 
 void SettingsStore::WriteNumber(const std::wstring& name, std::int32_t number) {
-    if (Registry::WriteNumberValue(api_, kHkeyLocalMachine, kSettingsKey, name, number)) {
-        if (Registry::HasNumberValue(api_, kHkeyCurrentUser, kSettingsKey, name))
-            Registry::RemoveValue(api_, kHkeyCurrentUser, kSettingsKey, name);
-        return;
-    }
-    Registry::WriteNumberValue(api_, kHkeyCurrentUser, kSettingsKey, name, number);
+    Store(api_, kSettingsKey, name, number);
 }
 
 std::wstring SettingsStore::ReadText(const std::wstring& name) {
@@ -28,12 +65,7 @@ std::wstring SettingsStore::ReadText(const std::wstring& name) {
 }
 
 void SettingsStore::WriteText(const std::wstring& name, const std::wstring& text) {
-    if (Registry::WriteTextValue(api_, kHkeyLocalMachine, kSettingsKey, name, text)) {
-        if (Registry::HasTextValue(api_, kHkeyCurrentUser, kSettingsKey, name))
-            Registry::RemoveValue(api_, kHkeyCurrentUser, kSettingsKey, name);
-        return;
-    }
-    Registry::WriteTextValue(api_, kHkeyCurrentUser, kSettingsKey, name, text);
+    Store(api_, kSettingsKey, name, text);
 }
 
 std::wstring SettingsStore::ReadRunEntry() {
@@ -44,12 +76,7 @@ std::wstring SettingsStore::ReadRunEntry() {
 }
 
 void SettingsStore::WriteRunEntry(const std::wstring& command) {
-    if (Registry::WriteTextValue(api_, kHkeyLocalMachine, kRunKey, kRunValueName, command)) {
-        if (Registry::HasTextValue(api_, kHkeyCurrentUser, kRunKey, kRunValueName))
-            Registry::RemoveValue(api_, kHkeyCurrentUser, kRunKey, kRunValueName);
-        return;
-    }
-    Registry::WriteTextValue(api_, kHkeyCurrentUser, kRunKey, kRunValueName, command);
+    Store(api_, kRunKey, kRunValueName, command);
 }
 
 void SettingsStore::RemoveRunEntry() {

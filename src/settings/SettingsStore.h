@@ -13,8 +13,8 @@ extern const wchar_t kRunValueName[];
 // They belong under HKEY_LOCAL_MACHINE. A program that is not elevated cannot write there
 // on Windows with User Account Control, so a refused machine-wide write goes to the same
 // path under HKEY_CURRENT_USER instead, and a value found there wins when reading.
-// Where the machine-wide write succeeds nothing else changes, except that a per-user copy
-// left by an earlier run is removed so that it cannot shadow the new value.
+// Where the machine-wide value holds what is written, already or after the write, nothing
+// else changes, except that a per-user copy is removed so that it cannot shadow it.
 class SettingsStore {
 public:
     explicit SettingsStore(RegistryApi& api) : api_(api) {}
