@@ -15,12 +15,14 @@ protected:
 
 // Nested clicks of start-up store the four values; where the machine refuses, per user.
 TEST_F(SettingsTest, FirstStartStoresExactlyTheFourDefaults) {
+    const std::vector<std::wstring> names{L"ALLDRIVES", L"BLOCKMETHOD", L"DETECTIONMETHOD",
+                                          L"RUNDEFAULTAUTORUNPROGRAM"};
     for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser}) {
-        if (root == kHkeyCurrentUser) fake.registry.RefuseWritesUnder(kHkeyLocalMachine);
+        for (const std::wstring& name : names)
+            Registry::RemoveValue(fake.registry, kHkeyLocalMachine, kSettingsKey, name);
+        fake.registry.RefuseWritesUnder(root == kHkeyCurrentUser ? kHkeyLocalMachine : 0);
         Restart();
         Load();
-        const std::vector<std::wstring> names{L"ALLDRIVES", L"BLOCKMETHOD", L"DETECTIONMETHOD",
-                                              L"RUNDEFAULTAUTORUNPROGRAM"};
         EXPECT_EQ(fake.registry.ValueNames(root, kSettingsKey), names);
         for (const std::wstring& name : names) EXPECT_EQ(Number(name, root), name == L"ALLDRIVES" ? 1 : 0) << name;
         EXPECT_EQ(Run(kHkeyLocalMachine) + Run(kHkeyCurrentUser), L"<absent><absent>");
@@ -44,8 +46,9 @@ TEST_F(SettingsTest, StartUpAppliesStoredValuesWithoutWritingThem) {
     EXPECT_EQ(form.icon, kGreenIcon);
 }
 
-// Where a value lives after one write, and what a read then gives.
-TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleCopy) {
+// Where a value lives after a write of 1, for a number setting and for the Run entry (text
+// "v1"), and what a read then gives. 0 stands for an older value.
+TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleOrDoubleCopy) {
     const struct {
         const char* story;
         bool machineRefused;
@@ -54,24 +57,40 @@ TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleCopy) {
     } rows[] = {
         {"nothing stored", false, kAbsent, kAbsent, 1, kAbsent, 1},
         {"a machine value is replaced", false, 0, kAbsent, 1, kAbsent, 1},
-        {"a per-user copy goes", false, 0, 0, 1, kAbsent, 2},
+        {"a stale per-user copy goes", false, 0, 0, 1, kAbsent, 2},
         {"refused: per user", true, kAbsent, kAbsent, kAbsent, 1, 1},
+        {"refused, the machine differs: per user", true, 0, kAbsent, 0, 1, 1},
         {"refused: the per-user copy is replaced", true, 0, 0, 0, 1, 1},
+        {"the machine holds it: no write", false, 1, kAbsent, 1, kAbsent, 0},
+        {"refused, the machine holds it: no per-user copy", true, 1, kAbsent, 1, kAbsent, 0},
+        {"the machine holds it: a per-user copy goes", true, 1, 0, 1, kAbsent, 1},
     };
-    for (const auto& row : rows) {
-        fake.registry.RefuseWritesUnder(0);
-        for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser})
-            Registry::RemoveValue(fake.registry, root, kSettingsKey, L"AllDrives");
-        if (row.machineBefore) Store(L"AllDrives", *row.machineBefore);
-        if (row.userBefore) Store(L"AllDrives", *row.userBefore, kHkeyCurrentUser);
-        fake.registry.RefuseWritesUnder(row.machineRefused ? kHkeyLocalMachine : 0);
-        SettingsStore settings(fake.registry);
-        const int writes = fake.registry.Writes();
-        settings.WriteNumber(L"AllDrives", 1);
-        EXPECT_EQ(fake.registry.Writes() - writes, row.writes) << row.story;
-        EXPECT_EQ(Number(L"AllDrives"), row.machineAfter) << row.story;
-        EXPECT_EQ(Number(L"AllDrives", kHkeyCurrentUser), row.userAfter) << row.story;
-        EXPECT_EQ(settings.ReadNumber(L"AllDrives", 7), 1) << row.story;
+    for (const bool text : {false, true}) {
+        const wchar_t* key = text ? kRunKey : kSettingsKey;
+        const wchar_t* name = text ? kRunValueName : L"AllDrives";
+        const auto put = [&](Handle root, std::int32_t n) {
+            text ? StoreText(root, key, name, L"v" + std::to_wstring(n)) : Store(name, n, root);
+        };
+        const auto held = [&](Handle root) -> std::optional<std::int32_t> {
+            const std::wstring v = Registry::ReadTextValue(fake.registry, root, key, name, L"");
+            return text ? (v.empty() ? kAbsent : std::stoi(v.substr(1))) : Number(name, root);
+        };
+        for (const auto& row : rows) {
+            fake.registry.RefuseWritesUnder(0);
+            for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser})
+                Registry::RemoveValue(fake.registry, root, key, name);
+            if (row.machineBefore) put(kHkeyLocalMachine, *row.machineBefore);
+            if (row.userBefore) put(kHkeyCurrentUser, *row.userBefore);
+            fake.registry.RefuseWritesUnder(row.machineRefused ? kHkeyLocalMachine : 0);
+            SettingsStore settings(fake.registry);
+            const int writes = fake.registry.Writes();
+            text ? settings.WriteRunEntry(L"v1") : settings.WriteNumber(name, 1);
+            SCOPED_TRACE(std::string(row.story) + (text ? ", Run entry" : ", number"));
+            EXPECT_EQ(fake.registry.Writes() - writes, row.writes);
+            EXPECT_EQ(held(kHkeyLocalMachine), row.machineAfter);
+            EXPECT_EQ(held(kHkeyCurrentUser), row.userAfter);
+            EXPECT_TRUE(text ? settings.ReadRunEntry() == L"v1" : settings.ReadNumber(name, 7) == 1);
+        }
     }
 }
 
