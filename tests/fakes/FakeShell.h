@@ -9,14 +9,12 @@
 // address is the handle of the item it names first.
 class FakeShell : public ShellApi {
 public:
-    long SHGetSpecialFolderLocation(Handle, int folder, Handle* pidl) override {
-        *pidl = folder == kCsidlDesktop ? AddItem(L"Desktop", L"") : 0;
-        return *pidl ? 0 : 0x80004005L;  // E_FAIL
+    long SHGetSpecialFolderLocation(Handle, int, Handle* pidl) override {
+        *pidl = AddItem(L"Desktop", L"");
+        return 0;
     }
     std::uint32_t SHChangeNotifyRegister(Handle, int, std::int32_t, std::uint32_t, int,
-                                         const ChangeNotifyEntry*) override {
-        return 1;
-    }
+                                         const ChangeNotifyEntry*) override { return 1; }
     bool SHChangeNotifyDeregister(std::uint32_t) override { return true; }
     void CoTaskMemFree(Handle) override {}
     bool GetDisplayNameOf(Handle pidl, std::wstring* displayName260) override {

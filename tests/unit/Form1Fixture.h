@@ -1,7 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -44,11 +43,9 @@ protected:
         Registry::WriteTextValue(fake.registry, root, key, name, text);
     }
     // A stored setting's number, or nothing when it is absent or of another type.
-    std::optional<std::int32_t> Number(const std::wstring& name, Handle root = kHkeyLocalMachine) const {
-        const FakeRegistry::Value* value = fake.registry.Find(root, kSettingsKey, name);
-        std::int32_t n = 0;
-        if (!value || value->type != kRegDword || value->data.size() != 4) return std::nullopt;
-        return std::memcpy(&n, value->data.data(), 4), n;
+    std::optional<std::int32_t> Number(const std::wstring& name, Handle root = kHkeyLocalMachine) {
+        if (!Registry::HasNumberValue(fake.registry, root, kSettingsKey, name)) return std::nullopt;
+        return Registry::ReadNumberValue(fake.registry, root, kSettingsKey, name, 0);
     }
     bool TerminationRunning() const { return form1->Timer1.Enabled(); }
 

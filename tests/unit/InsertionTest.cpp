@@ -36,13 +36,8 @@ TEST_F(InsertionTest, WhichDrive) {
 }
 
 TEST_F(InsertionTest, WhichDisc) {
-    const struct {
-        const char* story;
-        const wchar_t* ifo;  // files on the disc in E:, nullptr for none
-        const wchar_t* inf;
-        std::uint32_t infAttributes;
-        bool handled;
-    } rows[] = {
+    // The files on the disc in E:, nullptr for none.
+    const struct { const char* story; const wchar_t *ifo, *inf; std::uint32_t attributes; bool handled; } rows[] = {
         {"both files", L"VIDEO_TS\\VIDEO_TS.IFO", L"AUTORUN.INF", kFileAttributeArchive, true},
         {"names in any letter case", L"video_ts\\Video_TS.ifo", L"Autorun.Inf", kFileAttributeHidden, true},
         {"no VIDEO_TS.IFO", nullptr, L"AUTORUN.INF", kFileAttributeArchive, false},
@@ -52,7 +47,7 @@ TEST_F(InsertionTest, WhichDisc) {
     for (const auto& row : rows) {
         fake.files.InsertDisc(L'E', L"MOVIE");
         if (row.ifo) fake.files.AddFile(L'E', row.ifo);
-        if (row.inf) fake.files.AddFile(L'E', row.inf, "open=a.exe", row.infAttributes);
+        if (row.inf) fake.files.AddFile(L'E', row.inf, "open=a.exe", row.attributes);
         const std::size_t started = fake.processes.started.size();
         Arrive([](Form1&) {}, L"E:\\");
         EXPECT_EQ(TerminationRunning(), row.handled) << row.story;

@@ -107,7 +107,6 @@ TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
     } rows[] = {
         {"none", false, 0, 0, L"<absent>", L"<absent>"},
         {"machine-wide", false, kHkeyLocalMachine, 1, current, L"<absent>"},
-        {"per user, moved machine-wide", false, kHkeyCurrentUser, 1, current, L"<absent>"},
         {"per user, machine refused", true, kHkeyCurrentUser, 1, L"<absent>", current},
     };
     for (const auto& row : rows) {
