@@ -8,12 +8,11 @@
 class FakeKeyboard : public KeyboardApi {
 public:
     struct Event {
-        std::uint8_t vk, scan;
+        std::uint8_t vk;
         std::uint32_t flags;
-        std::uintptr_t extra;
     };
-    void keybd_event(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags, std::uintptr_t extra) override {
-        events.push_back({vk, scan, flags, extra});
+    void keybd_event(std::uint8_t vk, std::uint8_t, std::uint32_t flags, std::uintptr_t) override {
+        events.push_back({vk, flags});
         if (vk == kVkShift) shiftDown = (flags & kKeyEventKeyUp) == 0;
     }
     std::vector<Event> events;

@@ -1,8 +1,7 @@
 #pragma once
+#include <algorithm>
 #include <deque>
-#include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -14,80 +13,109 @@ public:
     struct Process {
         std::uint32_t id = 0;
         std::wstring path;
-        bool inspectable = true;  // false: opening it for inspection is refused
-        bool modulesReadable = true;  // false: EnumProcessModules fails on it
-        bool imageNameReadable = true;  // false: QueryFullProcessImageNameW fails on it
-        bool terminable = true;       // false: opening it for termination is refused
-        bool terminateFails = false;  // opened for termination, yet TerminateProcess fails
+        bool modulesReadable = true;  // false: EnumProcessModules fails, the image name still reads
         bool running = true;
-        std::uint32_t exitCode = 259;  // STILL_ACTIVE
-        std::uint64_t creationTime = 0;  // Add gives every process a later one
+        std::uint64_t creationTime = 0;  // Add gives each process a later one
     };
 
     std::uint32_t GetTickCount() override { return tickCount; }
     std::uint32_t GetPlatformId() override { return platformId; }
-    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
-    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
-    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
-    bool ListProcesses(std::vector<ProcessRecord>* processes) override;
-    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
-    bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
-                                  std::uint32_t* bytesNeeded) override;
-    std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
-                                       std::uint32_t size) override;
-    bool QueryFullProcessImageNameW(Handle process, std::wstring* path) override;
-    bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) override;
-    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
-    bool CloseHandle(Handle handle) override;
-    bool StartCommandLine(const std::wstring& commandLine, int showState) override;
+    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t) override {
+        return flags == kTh32csSnapProcess ? Open(0, 0) : 0;
+    }
+    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override {
+        cursors_[snapshot] = 0;
+        return Process32NextW(snapshot, entry);
+    }
+    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override {
+        std::size_t& i = cursors_[snapshot];
+        while (i < processes_.size() && !processes_[i].running) ++i;
+        if (i == processes_.size()) return false;
+        *entry = {processes_[i].id, processes_[i].path};
+        return ++i, true;
+    }
+    bool ListProcesses(std::vector<ProcessRecord>* processes) override {
+        processes->clear();
+        for (const Process& p : processes_)
+            if (p.running) processes->push_back({p.id, p.creationTime});
+        return true;
+    }
+    Handle OpenProcess(std::uint32_t access, bool, std::uint32_t processId) override {
+        return Live(processId) ? Open(processId, access) : 0;
+    }
+    bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t, std::uint32_t* needed) override {
+        const Process* p = Of(process, kProcessQueryAndRead);
+        if (!p || !p->modulesReadable) return false;
+        modules[0] = 0x400000;
+        *needed = sizeof(Handle);
+        return true;
+    }
+    std::uint32_t GetModuleFileNameExW(Handle process, Handle, wchar_t* buffer, std::uint32_t size) override {
+        const Process* p = Of(process, kProcessQueryAndRead);
+        const std::size_t n = p ? p->path.copy(buffer, size - 1) : 0;
+        buffer[n] = L'\0';
+        return static_cast<std::uint32_t>(n);
+    }
+    bool QueryFullProcessImageNameW(Handle process, std::wstring* path) override {
+        const Process* p = Of(process, kProcessQueryAndRead);
+        if (p) *path = p->path;
+        return p != nullptr;
+    }
+    bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) override {
+        const Process* p = Of(process, kProcessQueryAndRead);
+        if (p) *creationTime = p->creationTime;
+        return p != nullptr;
+    }
+    bool TerminateProcess(Handle process, std::uint32_t) override {
+        Process* p = Of(process, kProcessTerminate);
+        if (!p) return false;
+        p->running = false;
+        terminated.push_back(p->id);
+        for (const auto& h : handles_)
+            if (h.second.first == p->id && (h.second.second & kProcessQueryAndRead))
+                terminatedWhileInspected.push_back(p->id);
+        return true;
+    }
+    bool CloseHandle(Handle handle) override { return handles_.erase(handle) != 0; }
+    bool StartCommandLine(const std::wstring& commandLine, int) override {
+        if (!commandLine.empty()) started.push_back(commandLine);
+        return !commandLine.empty();
+    }
 
-    // Test side.
-    // The reference stays valid while more processes are added.
-    Process& Add(std::uint32_t id, const std::wstring& path);
-    const Process* Find(std::uint32_t id) const;
-    // Ends a process as if it had exited by itself.
-    void Exit(std::uint32_t id, std::uint32_t exitCode = 0);
-    std::vector<std::uint32_t> Terminated() const;
+    // Test side. The reference stays valid while more processes are added.
+    Process& Add(std::uint32_t id, const std::wstring& path) {
+        Process& added = processes_.emplace_back(Process{id, path});
+        added.creationTime = ++lastCreationTime_;
+        return added;
+    }
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
+    std::vector<std::uint32_t> terminated;
     // Processes terminated while a handle that inspected them was still open: their id
     // cannot have passed to another process between the look and the kill.
     std::vector<std::uint32_t> terminatedWhileInspected;
-
+    std::vector<std::wstring> started;  // command lines
     std::uint32_t tickCount = 1000;
     std::uint32_t platformId = kPlatformNt;
-    bool snapshotFails = false;
-    bool enumerationFails = false;
-    // Runs once ListProcesses has answered: the moment a process can vanish
-    // between the listing of ids and its inspection.
-    std::function<void()> afterEnumeration;
-    struct Open {
-        std::uint32_t access;
-        bool inherit;
-        std::uint32_t processId;
-    };
-    std::vector<Open> opens;  // every OpenProcess request, granted or not
-    int listings = 0;  // ListProcesses calls
-    int moduleListings = 0;  // EnumProcessModuleHandles calls
-    struct Started {
-        std::wstring commandLine;
-        int showState;
-    };
-    std::vector<Started> started;
-    std::set<std::wstring> startable;  // command lines that StartCommandLine accepts; empty: any non-empty
 
 private:
-    struct HandleInfo {
-        enum Kind { Snapshot, Process } kind;
-        std::uint32_t processId = 0;
-        std::uint32_t access = 0;
-        std::size_t cursor = 0;
-    };
-    Process* Live(std::uint32_t id);
-    bool Fill(HandleInfo& info, ProcessEntry* entry);
+    Handle Open(std::uint32_t processId, std::uint32_t access) {
+        handles_[++lastHandle_] = {processId, access};
+        return lastHandle_;
+    }
+    Process* Live(std::uint32_t id) {
+        for (Process& p : processes_)
+            if (p.id == id && p.running) return &p;
+        return nullptr;
+    }
+    // The running process that a handle opened with at least these rights refers to.
+    Process* Of(Handle handle, std::uint32_t access) {
+        const auto h = handles_.find(handle);
+        return h != handles_.end() && (h->second.second & access) == access ? Live(h->second.first) : nullptr;
+    }
 
     std::deque<Process> processes_;
-    std::map<Handle, HandleInfo> handles_;
-    Handle nextHandle_ = 0x100;
-    std::uint64_t nextCreationTime_ = 1;
-    std::vector<std::uint32_t> terminated_;
+    std::map<Handle, std::pair<std::uint32_t, std::uint32_t>> handles_;  // process id (0: snapshot), access
+    std::map<Handle, std::size_t> cursors_;
+    Handle lastHandle_ = 0x100;
+    std::uint64_t lastCreationTime_ = 0;
 };

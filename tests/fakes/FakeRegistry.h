@@ -1,5 +1,8 @@
 #pragma once
+#include <algorithm>
+#include <cwctype>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -7,62 +10,87 @@
 
 // An in-memory registry with the Windows rules that matter here: keys and value names
 // compared without letter case, values keep their type and exact bytes, reads report
-// ERROR_MORE_DATA into a short buffer, writes can be refused per root.
+// ERROR_MORE_DATA into a short buffer, writes can be refused under one root.
 class FakeRegistry : public RegistryApi {
 public:
     struct Value {
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
-        bool operator==(const Value& other) const { return type == other.type && data == other.data; }
     };
 
-    long RegOpenKeyW(Handle root, const std::wstring& subKey, Handle* key) override;
-    long RegCreateKeyW(Handle root, const std::wstring& subKey, Handle* key) override;
-    long RegQueryValueExW(Handle key, const std::wstring& name, std::uint32_t* type,
-                          std::uint8_t* data, std::uint32_t* size) override;
-    long RegSetValueExW(Handle key, const std::wstring& name, std::uint32_t type,
-                        const std::uint8_t* data, std::uint32_t size) override;
-    long RegDeleteValueW(Handle key, const std::wstring& name) override;
-    long RegCloseKey(Handle key) override;
+    long RegOpenKeyW(Handle root, const std::wstring& subKey, Handle* key) override {
+        *key = 0;
+        if (!keys_.count(Path(root, subKey))) return kErrorFileNotFound;
+        handles_[*key = ++lastHandle_] = {root, Path(root, subKey)};
+        return kErrorSuccess;
+    }
+    long RegCreateKeyW(Handle root, const std::wstring& subKey, Handle* key) override {
+        *key = 0;
+        if (root == refusedRoot_) return kErrorAccessDenied;
+        // Every missing component is made, as RegCreateKey does.
+        for (std::size_t end = 0; end != std::wstring::npos; end = subKey.find(L'\\', end + 1))
+            keys_.insert(Path(root, subKey.substr(0, end)));
+        keys_.insert(Path(root, subKey));
+        return RegOpenKeyW(root, subKey, key);
+    }
+    long RegQueryValueExW(Handle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
+                          std::uint32_t* size) override {
+        if (!handles_.count(key)) return kErrorInvalidHandle;
+        const auto v = values_.find({handles_[key].second, Upper(name)});
+        if (v == values_.end()) return kErrorFileNotFound;
+        const std::uint32_t available = *size;
+        *type = v->second.type;
+        *size = static_cast<std::uint32_t>(v->second.data.size());
+        if (data && available < *size) return kErrorMoreData;
+        if (data) std::copy(v->second.data.begin(), v->second.data.end(), data);
+        return kErrorSuccess;
+    }
+    long RegSetValueExW(Handle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
+                        std::uint32_t size) override {
+        if (!Writable(key)) return kErrorAccessDenied;
+        ++writes_;
+        values_[{handles_[key].second, Upper(name)}] = {type, std::vector<std::uint8_t>(data, data + size)};
+        return kErrorSuccess;
+    }
+    long RegDeleteValueW(Handle key, const std::wstring& name) override {
+        if (!Writable(key)) return kErrorAccessDenied;
+        if (!values_.erase({handles_[key].second, Upper(name)})) return kErrorFileNotFound;
+        ++writes_;
+        return kErrorSuccess;
+    }
+    long RegCloseKey(Handle key) override { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
 
     // Test side.
-    void SetRaw(Handle root, const std::wstring& subKey, const std::wstring& name,
-                std::uint32_t type, std::vector<std::uint8_t> data);
-    void SetText(Handle root, const std::wstring& subKey, const std::wstring& name,
-                 const std::wstring& text);
-    void SetNumber(Handle root, const std::wstring& subKey, const std::wstring& name,
-                   std::int32_t number);
-    const Value* Find(Handle root, const std::wstring& subKey, const std::wstring& name) const;
-    bool KeyExists(Handle root, const std::wstring& subKey) const;
-    // Names of the values of a key, in the order written.
-    std::vector<std::wstring> ValueNames(Handle root, const std::wstring& subKey) const;
-    void RefuseWritesUnder(Handle root) { refusedRoot_ = root; }
-    // Queries of values in the key and below it fail with access denied, as under a
-    // deny-read entry in the key's security; opening and writing still work.
-    void RefuseReadsUnder(Handle root, const std::wstring& subKey) {
-        unreadable_.push_back(Path(root, subKey));
+    const Value* Find(Handle root, const std::wstring& subKey, const std::wstring& name) const {
+        const auto v = values_.find({Path(root, subKey), Upper(name)});
+        return v == values_.end() ? nullptr : &v->second;
     }
-    // Every value of every key, by upper-cased key path and value name.
-    std::map<std::wstring, Value> Values() const;
+    // The upper-cased names of the values of a key, sorted.
+    std::vector<std::wstring> ValueNames(Handle root, const std::wstring& subKey) const {
+        std::vector<std::wstring> names;
+        for (const auto& v : values_)
+            if (v.first.first == Path(root, subKey)) names.push_back(v.first.second);
+        return names;
+    }
+    void RefuseWritesUnder(Handle root) { refusedRoot_ = root; }
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
+    // Values set or removed through the interface.
     int Writes() const { return writes_; }
-    // Every call through the interface, reads included.
-    int Calls() const { return calls_; }
 
 private:
-    struct Key {
-        std::vector<std::pair<std::wstring, Value>> values;
-    };
-    static std::wstring Path(Handle root, const std::wstring& subKey);
-    Key* KeyOf(Handle key);
-    Handle NewHandle(const std::wstring& path);
-    long Open(Handle root, const std::wstring& subKey, Handle* key, bool create);
+    static std::wstring Upper(std::wstring text) {
+        for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
+        return text;
+    }
+    static std::wstring Path(Handle root, const std::wstring& subKey) {
+        return std::to_wstring(root) + L"\\" + Upper(subKey);
+    }
+    bool Writable(Handle key) const { return handles_.count(key) && handles_.at(key).first != refusedRoot_; }
 
-    std::map<std::wstring, Key> keys_;  // upper-cased full path
-    std::map<Handle, std::wstring> handles_;
-    Handle nextHandle_ = 0x1000;
+    std::set<std::wstring> keys_;  // root and upper-cased path
+    std::map<std::pair<std::wstring, std::wstring>, Value> values_;  // by key and upper-cased name
+    std::map<Handle, std::pair<Handle, std::wstring>> handles_;     // root and key
+    Handle lastHandle_ = 0x1000;
     Handle refusedRoot_ = 0;
-    std::vector<std::wstring> unreadable_;
     int writes_ = 0;
-    int calls_ = 0;
 };

@@ -1,68 +1,32 @@
 #pragma once
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/FormPeer.h"
 #include "platform/UiApi.h"
 
-class FrmSystray;
-
-// Everything the tray windows of one test did, kept after the window is gone.
-struct TrayLog {
-    struct Call {
-        std::uint32_t command;
-        NotifyIconRecord record;
-    };
-    std::vector<Call> calls;
-    int foregroundSwitches = 0;
-    int closes = 0;
-    std::vector<TrayMenuItem> lastMenu;
-    int lastDefault = -1;
-    int popups = 0;
-    int foregroundSwitchesAtPopup = -1;  // how many there had been when the menu opened
-    int menuChoice = -1;  // what the next popup returns
-    FrmSystray* component = nullptr;
-};
-
+// The tray window as a count of the popup menus it showed; it chooses nothing.
 class FakeTrayWindow : public TrayWindowPeer {
 public:
-    explicit FakeTrayWindow(TrayLog& log) : log_(log) {}
+    explicit FakeTrayWindow(int& popups) : popups_(popups) {}
     Handle WindowHandle() override { return 0x7700; }
     Handle WindowIcon() override { return 0x1C0; }
-    bool Shell_NotifyIconW(std::uint32_t command, const NotifyIconRecord& record) override {
-        log_.calls.push_back({command, record});
-        return true;
-    }
-    void SetForegroundWindow() override { ++log_.foregroundSwitches; }
-    int TrackPopupMenu(const std::vector<TrayMenuItem>& items, int defaultIndex) override {
-        log_.lastMenu = items;
-        log_.lastDefault = defaultIndex;
-        ++log_.popups;
-        log_.foregroundSwitchesAtPopup = log_.foregroundSwitches;
-        return log_.menuChoice;
-    }
-    void Close() override { ++log_.closes; }
+    bool Shell_NotifyIconW(std::uint32_t, const NotifyIconRecord&) override { return true; }
+    void SetForegroundWindow() override {}
+    int TrackPopupMenu(const std::vector<TrayMenuItem>&, int) override { return ++popups_, -1; }
+    void Close() override {}
 
 private:
-    TrayLog& log_;
+    int& popups_;
 };
 
 class FakeUi : public UiApi {
 public:
-    std::unique_ptr<TrayWindowPeer> CreateTrayWindow(FrmSystray& component) override {
-        tray.component = &component;
-        ++trayWindows;
-        return std::make_unique<FakeTrayWindow>(tray);
+    std::unique_ptr<TrayWindowPeer> CreateTrayWindow(FrmSystray&) override {
+        return std::make_unique<FakeTrayWindow>(popups);
     }
-    void ShowAboutModal(Abouts& about) override {
-        ++aboutShown;
-        if (onAbout) onAbout(about);
-    }
-    TrayLog tray;
-    int trayWindows = 0;
-    int aboutShown = 0;
-    std::function<void(Abouts&)> onAbout;
+    void ShowAboutModal(Abouts&) override {}
+    int popups = 0;
 };
 
 // The main window as a record of its state.
@@ -73,22 +37,17 @@ public:
     void Hide() override { visible = false; }
     bool IsMinimized() override { return minimized; }
     void SetMinimized(bool m) override { minimized = m; }
-    double Width() override { return width; }
-    double Height() override { return height; }
-    void Move(int l, int t) override {
-        left = l;
-        top = t;
-    }
-    double ScreenWidth() override { return screenWidth; }
-    double ScreenHeight() override { return screenHeight; }
-    void BringToFront() override { ++frontCalls; }
-    void ShowInTaskList(bool shown) override { inTaskList = shown; }
+    double Width() override { return 4500; }
+    double Height() override { return 3405; }
+    void Move(int, int) override {}
+    double ScreenWidth() override { return 15360; }
+    double ScreenHeight() override { return 11520; }
+    void BringToFront() override {}
+    void ShowInTaskList(bool) override {}
     void SetIcon(Handle i) override { icon = i; }
-    void UnloadAllWindows() override { unloaded = true; }
+    void UnloadAllWindows() override {}
 
-    Handle handle = 0;
-    bool visible = true, minimized = false, inTaskList = true, unloaded = false;
-    double width = 4500, height = 3405, screenWidth = 15360, screenHeight = 11520;
-    int left = 0, top = 0, frontCalls = 0;
+    Handle handle = 0x2000;
+    bool visible = true, minimized = false;
     Handle icon = 0;
 };

@@ -2,35 +2,52 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"
+#include "settings/Registry.h"
 
-// A Form1 over a fresh fake machine. Tests arrange the machine, then call Load().
+// A Form1 over a fresh fake machine with optical drives D: and E:, a DVD-Video disc whose
+// autorun.inf opens SETUP.EXE in E:, and a registered DVD player. Tests arrange the
+// machine further, then call Load().
 class Form1Fixture : public ::testing::Test {
 protected:
-    static constexpr Handle kRedIcon = 0x1ED;
-    static constexpr Handle kGreenIcon = 0x6EE;
+    static constexpr Handle kRedIcon = 0x1ED, kGreenIcon = 0x6EE;
 
     Form1Fixture() {
-        form.handle = fake.hooks.AddWindow();
+        fake.files.AddCdrom(L'D');
+        fake.files.AddCdrom(L'E');
+        fake.files.InsertDvdVideo(L'E', "[autorun]\r\nopen=SETUP.EXE\r\n");
+        StoreText(kHkeyClassesRoot, L"DVD\\shell", L"", L"play");
+        StoreText(kHkeyClassesRoot, L"DVD\\shell\\play\\command", L"", L"player.exe /dvd");
+        Restart();
+    }
+    // A new program on the same machine, as after a log-off.
+    void Restart() {
         form1 = std::make_unique<Form1>(fake.platform);
         form1->Imge[0].picture = kRedIcon;
         form1->Imge[1].picture = kGreenIcon;
         form1->Bind(&form);
     }
-
     // Runs start-up and the first resize, as the program does.
-    bool Load() {
-        const bool loaded = form1->Form_Load();
-        if (loaded) form1->Form_Resize();
-        return loaded;
+    void Load() {
+        ASSERT_TRUE(form1->Form_Load());
+        form1->Form_Resize();
     }
-
-    // The settings value, or nullptr when it is absent.
-    const FakeRegistry::Value* Setting(const std::wstring& name) const {
-        return fake.registry.Find(kHkeyLocalMachine, L"Software\\Trayhush\\Settings", name);
+    // Values as an earlier run or another program left them.
+    void Store(const std::wstring& name, std::int32_t number, Handle root = kHkeyLocalMachine) {
+        Registry::WriteNumberValue(fake.registry, root, kSettingsKey, name, number);
     }
+    void StoreText(Handle root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
+        Registry::WriteTextValue(fake.registry, root, key, name, text);
+    }
+    // A stored setting's number, or nothing when it is absent or of another type.
+    std::optional<std::int32_t> Number(const std::wstring& name, Handle root = kHkeyLocalMachine) {
+        if (!Registry::HasNumberValue(fake.registry, root, kSettingsKey, name)) return std::nullopt;
+        return Registry::ReadNumberValue(fake.registry, root, kSettingsKey, name, 0);
+    }
+    bool TerminationRunning() const { return form1->Timer1.Enabled(); }
 
     FakePlatform fake;
     FakeForm form;

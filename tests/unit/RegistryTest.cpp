@@ -14,15 +14,6 @@ protected:
 
 using Implementations = ::testing::Types<FakeRegistryFixture>;
 
-TEST(RegistryRefusal, RefusedWritesChangeNothing) {
-    FakeRegistry registry;
-    registry.RefuseWritesUnder(kHkeyLocalMachine);
-    EXPECT_FALSE(Registry::WriteNumberValue(registry, kHkeyLocalMachine, L"Software\\Trayhush\\Settings",
-                                            L"Disabled", 1));
-    EXPECT_FALSE(registry.KeyExists(kHkeyLocalMachine, L"Software\\Trayhush\\Settings"));
-    EXPECT_EQ(registry.OpenHandles(), 0);
-}
-
 }  // namespace
 
 namespace registry_contract {
