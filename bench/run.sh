@@ -15,7 +15,7 @@ for arch in win32 win64; do
     cmake --build "build/release-$arch" -j "$jobs" --target Trayhush >/dev/null
 done
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$jobs" --target bench_end_to_end bench_process_scan bench_polling >/dev/null
+cmake --build --preset win64 -j "$jobs" --target bench_end_to_end bench_process_scan bench_polling bench_volume_floor >/dev/null
 
 echo "machine: $(nproc) x $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1), $(wine64 --version 2>/dev/null || /usr/lib/wine/wine64 --version)"
 for arch in win32 win64; do

@@ -13,5 +13,10 @@ target_include_directories(bench_end_to_end PRIVATE tests resources)
 th_windows_program(bench_end_to_end)
 target_link_options(bench_end_to_end PRIVATE -municode)
 target_link_libraries(bench_end_to_end PRIVATE th_harness)
-add_dependencies(bench_end_to_end Trayhush th_notify_probe th_sleeper th_minimal_tray)
+add_dependencies(bench_end_to_end Trayhush th_notify_probe th_sleeper th_minimal_tray bench_volume_floor)
+
+# Nothing but polling's volume queries, for the floor under its cost.
+add_executable(bench_volume_floor WIN32 bench/VolumeFloor.cpp)
+th_windows_program(bench_volume_floor)
+target_link_options(bench_volume_floor PRIVATE -municode)
 # ---- end of the whole-program benchmarks ----

@@ -35,6 +35,7 @@ BenchSession::BenchSession() {
     probeDll_ = Needed(L"TH_NOTIFY_PROBE", L"th_notify_probe.dll");
     sleeper = Needed(L"TH_SLEEPER", L"th_sleeper.exe");
     minimalTray = Needed(L"TH_MINIMAL_TRAY", L"th_minimal_tray.exe");
+    volumeFloor = Needed(L"TH_VOLUME_FLOOR", L"bench_volume_floor.exe");
     e2e::ForgetEverything();
     e2e::DiscContents dvd;
     dvd.programSource = sleeper;

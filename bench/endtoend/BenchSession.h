@@ -40,6 +40,7 @@ public:
 
     std::wstring sleeper;
     std::wstring minimalTray;
+    std::wstring volumeFloor;
 
 private:
     std::wstring trayhushExe_;

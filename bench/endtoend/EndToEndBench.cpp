@@ -4,6 +4,7 @@
 // Usage: bench_end_to_end.exe [rounds [--method-two-only | --start-up-only]]   (in a Wine session; files beside it)
 #include <windows.h>
 #include <shellapi.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -176,17 +177,53 @@ void AutorunLifetime(BenchSession& session, int rounds) {
     Report("disc's autorun program, start call to seen dead", observed, "ms");
 }
 
-// Trayhush's own share, and the Wine server's: under Wine much of the work of a process
-// query is done in the server on the program's behalf.
-void CpuShare(BenchSession& session, const std::string& what, int seconds) {
-    const unsigned long trayhush = LinuxProcessIdOf(testsupport::toUtf8(session.trayhushExe()));
+// A program's own share, and the Wine server's: under Wine much of the work of a process
+// or volume query is done in the server on the program's behalf.
+void CpuShareOf(const std::wstring& exe, const std::string& what, int seconds) {
+    const unsigned long program = LinuxProcessIdOf(testsupport::toUtf8(exe));
     const unsigned long server = LinuxProcessIdOf("wineserver");
     const std::vector<std::vector<double>> shares =
-        trayhush && server ? CpuShares({trayhush, server}, seconds / kCpuSliceSeconds, kCpuSliceSeconds)
-                           : std::vector<std::vector<double>>{};
+        program && server ? CpuShares({program, server}, seconds / kCpuSliceSeconds, kCpuSliceSeconds)
+                          : std::vector<std::vector<double>>{};
     if (shares.empty()) throw std::runtime_error("CPU times cannot be read from /proc");
-    Report(("CPU share " + what + ", Trayhush.exe").c_str(), shares[0], "% of a core", 2);
+    const std::string name = testsupport::toUtf8(exe.substr(exe.find_last_of(L'\\') + 1));
+    Report(("CPU share " + what + ", " + name).c_str(), shares[0], "% of a core", 2);
     Report(("CPU share " + what + ", wineserver").c_str(), shares[1], "% of a core", 2);
+}
+
+void CpuShare(BenchSession& session, const std::string& what, int seconds) {
+    CpuShareOf(session.trayhushExe(), what, seconds);
+}
+
+std::size_t RunningProcesses() {
+    std::vector<DWORD> ids(8192);
+    DWORD bytes = 0;
+    return EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes) ? bytes / sizeof(DWORD) : 0;
+}
+
+// The termination window's share as the process table grows: sleepers are started until
+// about 30, 100 and 300 processes run, and each count gets a fresh window.
+void WindowByProcessCount(BenchSession& session) {
+    std::wstring error;
+    for (const std::size_t target : {30u, 100u, 300u}) {
+        for (std::size_t running = RunningProcesses(); running < target; ++running)
+            if (!session.Group().Start(session.sleeper, L"600000", L"", &error)) throw std::runtime_error("cannot start a sleeper");
+        Sleep(2000);
+        session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error);
+        session.Trayhush().UnloadProbe();
+        CpuShare(session, "in the window, " + std::to_string(RunningProcesses()) + " processes", 2 * kCpuSliceSeconds);
+    }
+}
+
+// What the volume queries alone cost on the same two drives at the same rate.
+void PollingFloor(BenchSession& session) {
+    std::wstring error;
+    const std::wstring letters = {session.DiscLetter(), session.LabelLetter()};
+    const e2e::StartedProcess floor = session.Group().Start(session.volumeFloor, letters, L"", &error);
+    if (!floor) throw std::runtime_error("cannot start the volume-query floor");
+    Sleep(1000);
+    CpuShareOf(session.volumeFloor, "of the bare volume queries (polling's floor)", 6 * kCpuSliceSeconds);
+    TerminateProcess(floor.handle, 0);
 }
 
 void MeasureMethodOne(BenchSession& session, int rounds);
@@ -200,6 +237,7 @@ void Run(int rounds, const std::wstring& only) {
     CpuShare(session, "idle, detection method two", 6 * kCpuSliceSeconds);
     DetectionMethodTwo(session, rounds);
     session.CloseTrayhush();
+    PollingFloor(session);
 }
 
 void MeasureMethodOne(BenchSession& session, int rounds) {
@@ -221,6 +259,7 @@ void MeasureMethodOne(BenchSession& session, int rounds) {
     CpuShare(session, "in the 60 s termination window", kTerminationWindowSeconds - 2 * kCpuSliceSeconds);
     Sleep(static_cast<DWORD>(kTerminationWindowSeconds * 1000 + 2000 - (NowMs() - windowStart)));
     CpuShare(session, "idle, detection method one", 6 * kCpuSliceSeconds);
+    WindowByProcessCount(session);
     session.CloseTrayhush();
 }
 
