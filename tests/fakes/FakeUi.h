@@ -83,11 +83,12 @@ public:
     double ScreenHeight() override { return screenHeight; }
     void BringToFront() override { ++frontCalls; }
     void ShowInTaskList(bool shown) override { inTaskList = shown; }
-    void SetIcon(Handle i) override { icon = i; }
+    void SetIcon(Handle i, Handle) override { icon = i; }
     void UnloadAllWindows() override { unloaded = true; }
+    void EndMessageLoop() override { loopEnded = true; }
 
     Handle handle = 0;
-    bool visible = true, minimized = false, inTaskList = true, unloaded = false;
+    bool visible = true, minimized = false, inTaskList = true, unloaded = false, loopEnded = false;
     double width = 4500, height = 3405, screenWidth = 15360, screenHeight = 11520;
     int left = 0, top = 0, frontCalls = 0;
     Handle icon = 0;
