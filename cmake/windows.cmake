@@ -52,7 +52,7 @@ if(NOT TH_BUILD_TESTS)
   return()
 endif()
 
-file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/support/*.cpp)
+file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/*.rc tests/win32/support/*.cpp)
 add_executable(win32_tests ${TH_WIN32_TEST_SOURCES})
 target_include_directories(win32_tests PRIVATE tests)
 th_windows_program(win32_tests)

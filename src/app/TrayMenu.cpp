@@ -21,7 +21,7 @@ void Form1::BuildTrayMenu() {
 void Form1::UpdateTrayIcon() {
     const Image& image = Check[1].Value() != 0 ? Imge[1] : Imge[0];
     if (m_frmSysTray) m_frmSysTray->SetIconHandle(image.picture);
-    if (m_form) m_form->SetIcon(image.picture);
+    if (m_form) m_form->SetIcon(image.picture, image.largePicture);
 }
 
 void Form1::m_frmSysTray_SysTrayMouseDown(std::int32_t eButton) {
@@ -33,5 +33,10 @@ void Form1::m_frmSysTray_MenuClick(std::int32_t /*lIndex*/, const std::wstring& 
     if (sKey == L"show") RestoreFromTray();
     else if (sKey == L"homepage") OpenHomePage();
     else if (sKey == L"About") About_Click();
-    else if (sKey == L"exit") ender();
+    else if (sKey == L"exit") {
+        // The exit routine deletes this tray component, whose menu is still running here
+        // (and, with the About box open, the menu that opened it): it runs once the message
+        // loop has ended.
+        if (m_form) m_form->EndMessageLoop();
+    }
 }

@@ -18,7 +18,11 @@ public:
     virtual double ScreenHeight() = 0;
     virtual void BringToFront() = 0;
     virtual void ShowInTaskList(bool shown) = 0;
-    virtual void SetIcon(Handle icon) = 0;
+    // The small image for the caption and the notification area, the large one for Alt+Tab.
+    virtual void SetIcon(Handle smallIcon, Handle largeIcon) = 0;
     // Ends the message loop once every window of the program is gone.
     virtual void UnloadAllWindows() = 0;
+    // Ends the message loop once the handlers now running have returned; the exit routine
+    // runs after it.
+    virtual void EndMessageLoop() = 0;
 };

@@ -44,10 +44,11 @@ public:
     double ScreenHeight() override { return 11520; }
     void BringToFront() override {}
     void ShowInTaskList(bool) override {}
-    void SetIcon(Handle i) override { icon = i; }
+    void SetIcon(Handle i, Handle) override { icon = i; }
     void UnloadAllWindows() override {}
+    void EndMessageLoop() override { loopEnded = true; }
 
     Handle handle = 0x2000;
-    bool visible = true, minimized = false;
+    bool visible = true, minimized = false, loopEnded = false;
     Handle icon = 0;
 };

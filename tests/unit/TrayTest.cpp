@@ -16,4 +16,12 @@ TEST_F(TrayTest, ALeftClickTogglesTheWindowAndARightClickOpensTheMenu) {
     EXPECT_FALSE(form.minimized);
 }
 
+// The exit routine deletes the tray component: it runs once the menu's call has returned.
+TEST_F(TrayTest, ExitEndsTheMessageLoopAndLeavesTheExitRoutineUntilThen) {
+    Load();
+    form1->m_frmSysTray_MenuClick(5, L"exit");
+    EXPECT_TRUE(form.loopEnded);
+    EXPECT_FALSE(form1->Exited());
+}
+
 }  // namespace

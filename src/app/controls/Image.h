@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/Handle.h"
 
-// An invisible image control that only holds a picture (an icon handle).
+// An invisible image control that only holds a picture: one icon at the two sizes the
+// system draws it.
 struct Image {
-    Handle picture = 0;
+    Handle picture = 0;       // small: the notification area and the caption
+    Handle largePicture = 0;  // large: Alt+Tab
 };

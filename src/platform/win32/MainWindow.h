@@ -42,8 +42,9 @@ public:
     double ScreenHeight() override;
     void BringToFront() override;
     void ShowInTaskList(bool shown) override;
-    void SetIcon(Handle icon) override;
+    void SetIcon(Handle smallIcon, Handle largeIcon) override;
     void UnloadAllWindows() override;
+    void EndMessageLoop() override;
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -85,6 +86,5 @@ private:
     std::vector<std::unique_ptr<WindowTimer>> timers_;
     bool resizeReachesForm_ = false;
     bool layingOut_ = false;
-    bool inTaskList_ = true;
     HWND lastFocus_ = nullptr;
 };

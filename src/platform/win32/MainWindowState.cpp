@@ -1,6 +1,5 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/MainWindow.h"
-#include "platform/win32/TaskListEntry.h"
 
 // The window operations that Form1 uses to show, hide and place its window.
 
@@ -9,7 +8,6 @@ Handle MainWindow::WindowHandle() { return reinterpret_cast<Handle>(window_); }
 void MainWindow::Show() {
     if (!window_) return;
     ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-    if (!inTaskList_) SetTaskListEntry(window_, false);
 }
 
 void MainWindow::Hide() {
@@ -78,15 +76,16 @@ void MainWindow::BringToFront() {
     SetForegroundWindow(window_);
 }
 
-void MainWindow::ShowInTaskList(bool shown) {
-    inTaskList_ = shown;
-    if (window_ && IsWindowVisible(window_)) SetTaskListEntry(window_, shown);
-}
+// The window's style already gives the task list that Form1 asks for: a hidden window has
+// no task-bar button, the shown one (unowned, WS_EX_APPWINDOW) has one, and minimised to
+// the tray the window is hidden.
+void MainWindow::ShowInTaskList(bool) {}
 
-void MainWindow::SetIcon(Handle icon) {
+void MainWindow::SetIcon(Handle smallIcon, Handle largeIcon) {
     if (!window_) return;
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
-    SendMessageW(window_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(icon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(smallIcon));
+    // A picture with one image only still gives Alt+Tab an icon.
+    SendMessageW(window_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(largeIcon ? largeIcon : smallIcon));
 }
 
 void MainWindow::UnloadAllWindows() {
@@ -94,3 +93,5 @@ void MainWindow::UnloadAllWindows() {
     if (window_) DestroyWindow(window_);
     PostQuitMessage(0);
 }
+
+void MainWindow::EndMessageLoop() { PostQuitMessage(0); }

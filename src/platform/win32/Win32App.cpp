@@ -6,13 +6,14 @@
 
 namespace {
 
-// An icon at the notification area's size for the screen's DPI.
-UniqueIcon LoadTrayIcon(HINSTANCE instance, int id) {
+// The image of the icon resource that the system draws at these metrics for the screen's
+// DPI: SM_CXSMICON for the notification area and the caption, SM_CXICON for Alt+Tab.
+UniqueIcon LoadIconAtMetric(HINSTANCE instance, int id, int widthMetric, int heightMetric) {
     const unsigned dpi = SystemDpi();
-    const int width = SystemMetricForDpi(SM_CXSMICON, dpi);
-    const int height = SystemMetricForDpi(SM_CYSMICON, dpi);
-    return UniqueIcon(static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR)));
+    return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                                    SystemMetricForDpi(widthMetric, dpi),
+                                                    SystemMetricForDpi(heightMetric, dpi),
+                                                    LR_DEFAULTCOLOR)));
 }
 
 }  // namespace
@@ -29,10 +30,13 @@ Win32App::~Win32App() {
 }
 
 void Win32App::LoadTrayImages() {
-    redDisc_ = LoadTrayIcon(instance_, IDI_DISC_RED);
-    greenDisc_ = LoadTrayIcon(instance_, IDI_DISC_GREEN);
-    form_.Imge[0].picture = reinterpret_cast<Handle>(redDisc_.get());
-    form_.Imge[1].picture = reinterpret_cast<Handle>(greenDisc_.get());
+    const int ids[] = {IDI_DISC_RED, IDI_DISC_GREEN};
+    for (int i = 0; i < 2; ++i) {
+        smallDiscs_[i] = LoadIconAtMetric(instance_, ids[i], SM_CXSMICON, SM_CYSMICON);
+        largeDiscs_[i] = LoadIconAtMetric(instance_, ids[i], SM_CXICON, SM_CYICON);
+        form_.Imge[i].picture = reinterpret_cast<Handle>(smallDiscs_[i].get());
+        form_.Imge[i].largePicture = reinterpret_cast<Handle>(largeDiscs_[i].get());
+    }
 }
 
 bool Win32App::Start() {

@@ -47,9 +47,9 @@ private:
     Win32UiApi ui_;
     Win32TextApi text_;
     Platform platform_;
-    // Outlive the form, whose tray icon and window show them.
-    UniqueIcon redDisc_;
-    UniqueIcon greenDisc_;
+    // Red and green, as Form1's Imge; they outlive the form, whose tray icon and window show them.
+    UniqueIcon smallDiscs_[2];
+    UniqueIcon largeDiscs_[2];
     Form1 form_;
     std::unique_ptr<MainWindow> window_;
 };

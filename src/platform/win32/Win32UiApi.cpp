@@ -9,7 +9,14 @@ std::unique_ptr<TrayWindowPeer> Win32UiApi::CreateTrayWindow(FrmSystray& compone
 }
 
 void Win32UiApi::ShowAboutModal(Abouts& about) {
+    // The tray menu still works while the box is shown: it asks for the box again.
+    if (IsWindow(shownAbout_)) {
+        SetForegroundWindow(shownAbout_);
+        return;
+    }
     about.Form_Load();
     AboutWindow box(instance_, IsWindow(owner_) ? owner_ : nullptr, about);
+    shownAbout_ = box.Hwnd();
     box.ShowModal();
+    shownAbout_ = nullptr;
 }

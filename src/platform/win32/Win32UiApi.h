@@ -17,4 +17,5 @@ public:
 private:
     HINSTANCE instance_;
     HWND owner_ = nullptr;
+    HWND shownAbout_ = nullptr;
 };

@@ -1,0 +1,174 @@
+// The whole program in this process: the Win32App that wWinMain runs, over the real
+// registry, shell, keyboard and notification area. The user is played by a timer that
+// fires inside whichever message loop runs: the program's own, the tray menu's or the
+// About box's.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "e2e/support/ShiftKey.h"
+#include "harness/RegistryState.h"
+#include "harness/TrayhushWindows.h"
+#include "platform/win32/Win32App.h"
+
+namespace {
+
+using trayhush::e2e::ShiftIsDown;
+
+class AppWin32 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!FindWindowW(L"Shell_TrayWnd", nullptr)) GTEST_SKIP() << "no notification area here";
+        trayhush::e2e::ForgetEverything();
+    }
+    void TearDown() override {
+        trayhush::e2e::ReleaseShift();
+        trayhush::e2e::ForgetEverything();
+    }
+    Win32App app{GetModuleHandleW(nullptr)};
+};
+
+// An icon's size: its colour bitmap's, or for a monochrome icon half its mask, which
+// stacks the AND and the XOR image.
+SIZE IconSize(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return SIZE{0, 0};
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    const SIZE size{bitmap.bmWidth, info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2};
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return size;
+}
+
+TEST_F(AppWin32, TheWindowsIconsAreTheSmallAndTheLargeImageAtTheirSizes) {
+    ASSERT_TRUE(app.Start());
+    const HWND main = app.MainWindowHandle();
+    const SIZE small = IconSize(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_SMALL, 0)));
+    const SIZE big = IconSize(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_BIG, 0)));
+    EXPECT_EQ(small.cx, GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(small.cy, GetSystemMetrics(SM_CYSMICON));
+    EXPECT_EQ(big.cx, GetSystemMetrics(SM_CXICON)) << "Alt+Tab shows the large image, not a stretched small one";
+    EXPECT_EQ(big.cy, GetSystemMetrics(SM_CYICON));
+}
+
+// What gives a window a task-bar button: shown, unowned and not a tool window.
+bool HasTaskBarButton(HWND window) {
+    return IsWindowVisible(window) && !GetWindow(window, GW_OWNER) &&
+           !(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(AppWin32, TheMainWindowIsInTheTaskListOnlyWhileItIsShown) {
+    ASSERT_TRUE(app.Start());
+    const HWND main = app.MainWindowHandle();
+    const HWND tray = trayhush::e2e::FindTrayWindow(GetCurrentProcessId());
+    const UINT iconId = static_cast<UINT>(GetClassLongPtrW(tray, GCLP_HICON));
+    EXPECT_FALSE(HasTaskBarButton(main)) << "started in the tray";
+    SendMessageW(tray, 0x200, iconId, WM_LBUTTONUP);
+    EXPECT_TRUE(HasTaskBarButton(main)) << "shown by a click on the icon";
+    SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(HasTaskBarButton(main)) << "minimised to the tray";
+}
+
+// The user: right-click the icon, "&About"; with the box open, "&About" again; then, with
+// Shift held, "&Exit". Each step waits for the menu or the box it needs.
+struct User {
+    HWND main = nullptr;
+    HWND tray = nullptr;
+    UINT iconId = 0;
+    int step = 0;
+    int ticks = 0;
+    char menuKey = 0;
+    HWND firstBox = nullptr;
+    int aboutBoxes = 0;
+    bool firstBoxInFront = false;
+    bool trayWindowOutlivedItsMenu = false;
+};
+User* g_user = nullptr;
+// Far more than the whole play needs at one step per 20 ms tick.
+constexpr int kGiveUpTicks = 1500;
+
+HWND AboutBox() {
+    const HWND box = FindWindowW(L"TrayhushAboutBox", nullptr);
+    return box && IsWindowVisible(box) ? box : nullptr;
+}
+
+int CountAboutBoxes() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM counter) -> BOOL {
+            wchar_t name[32] = L"";
+            GetClassNameW(window, name, 32);
+            if (lstrcmpW(name, L"TrayhushAboutBox") == 0) ++*reinterpret_cast<int*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Returns once the menu has closed and its choice was carried out, as the shell's callback does.
+void ChooseFromTrayMenu(User& user, char key) {
+    user.menuKey = key;
+    SendMessageW(user.tray, 0x200, user.iconId, WM_RBUTTONDOWN);
+}
+
+void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
+    User& user = *g_user;
+    // A program that never gets to its end must not hold the whole suite.
+    if (++user.ticks > kGiveUpTicks) PostQuitMessage(0);
+    const HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) {
+        if (user.menuKey) PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(user.menuKey), 0);
+        user.menuKey = 0;
+        return;
+    }
+    switch (user.step) {
+        case 0:
+            user.main = FindWindowW(L"TrayhushMainWindow", nullptr);
+            user.tray = trayhush::e2e::FindTrayWindow(GetCurrentProcessId());
+            user.iconId = static_cast<UINT>(GetClassLongPtrW(user.tray, GCLP_HICON));
+            if (!trayhush::e2e::TrayIconPresent(user.tray, user.iconId)) return;
+            user.step = 1;
+            ChooseFromTrayMenu(user, 'a');
+            break;
+        case 1:
+            user.firstBox = AboutBox();
+            if (!user.firstBox) return;
+            user.step = 2;
+            ChooseFromTrayMenu(user, 'a');
+            break;
+        case 2:
+            user.aboutBoxes = CountAboutBoxes();
+            user.firstBoxInFront = GetForegroundWindow() == user.firstBox;
+            user.step = 3;
+            keybd_event(VK_SHIFT, 0, 0, 0);
+            ChooseFromTrayMenu(user, 'e');
+            user.trayWindowOutlivedItsMenu = IsWindow(user.tray) != FALSE;
+            break;
+        default:
+            break;
+    }
+}
+
+TEST_F(AppWin32, ExitFromTheTrayMenuWithTheAboutBoxOpenEndsTheProgramCleanly) {
+    User user;
+    g_user = &user;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, PlayUser);
+    const int exitCode = app.Run();
+    KillTimer(nullptr, timer);
+    g_user = nullptr;
+
+    ASSERT_EQ(user.step, 3) << "the tray icon never showed, or the user never got to \"&Exit\"";
+    EXPECT_EQ(user.aboutBoxes, 1) << "a second \"&About\" stacked another box";
+    EXPECT_TRUE(user.firstBoxInFront) << "a second \"&About\" brings the open box to the front";
+    EXPECT_TRUE(user.trayWindowOutlivedItsMenu) << "the tray window was destroyed inside its own menu's call";
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_FALSE(IsWindow(user.main));
+    EXPECT_FALSE(IsWindow(user.tray));
+    EXPECT_EQ(CountAboutBoxes(), 0);
+    EXPECT_FALSE(trayhush::e2e::TrayIconPresent(user.tray, user.iconId)) << "the tray icon was left behind";
+    EXPECT_FALSE(ShiftIsDown()) << "Shift was left down";
+}
+
+}  // namespace
