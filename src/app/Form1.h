@@ -50,6 +50,9 @@ public:
     bool m_bSettingsLoaded = false;
     bool m_bInCheckClick = false;
     std::unique_ptr<FrmSystray> m_frmSysTray;
+    // The component the exit routine released, kept until the window object goes: the
+    // routine may run inside one of its calls (a close while an About box from its menu is up).
+    std::unique_ptr<FrmSystray> m_releasedSysTray;
 
     // Start-up and exit.
     // False when another instance runs: the caller ends at once.

@@ -30,7 +30,7 @@ void Form1::ender() {
     if (m_bExited) return;
     m_bExited = true;
     if (m_frmSysTray) m_frmSysTray->Unload();
-    m_frmSysTray.reset();
+    m_releasedSysTray = std::move(m_frmSysTray);
     unsubclassit();
     // A Shift key still held by the Shift-key method must not outlive the program.
     ReleaseShiftKey();

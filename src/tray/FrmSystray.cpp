@@ -87,7 +87,7 @@ void FrmSystray::Unload() {
     if (!window_) return;
     window_->Shell_NotifyIconW(kNimDelete, m_nid);
     window_->Close();
-    window_.reset();
+    closedWindow_ = std::move(window_);
     unloaded_ = true;
 }
 

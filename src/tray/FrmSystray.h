@@ -60,6 +60,9 @@ private:
     UiApi& ui_;
     SystemApi& system_;
     std::unique_ptr<TrayWindowPeer> window_;
+    // The closed window's object: its procedure may still be on the stack (a close that
+    // comes while its menu, or an About box opened from it, is up), so it goes with this.
+    std::unique_ptr<TrayWindowPeer> closedWindow_;
     bool unloaded_ = false;
     NotifyIconRecord m_nid;
     bool m_bItemAdded = false;

@@ -71,8 +71,10 @@ TEST_F(AppWin32, TheMainWindowIsInTheTaskListOnlyWhileItIsShown) {
 }
 
 // The user: right-click the icon, "&About"; with the box open, "&About" again; then, with
-// Shift held, "&Exit". Each step waits for the menu or the box it needs.
+// Shift held, "&Exit" (or, as an uninstaller does, a WM_CLOSE to the main window). Each
+// step waits for the menu or the box it needs.
 struct User {
+    bool closeWindow = false;
     HWND main = nullptr;
     HWND tray = nullptr;
     UINT iconId = 0;
@@ -143,6 +145,11 @@ void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
             user.firstBoxInFront = GetForegroundWindow() == user.firstBox;
             user.step = 3;
             keybd_event(VK_SHIFT, 0, 0, 0);
+            if (user.closeWindow) {
+                PostMessageW(user.main, WM_CLOSE, 0, 0);
+                user.trayWindowOutlivedItsMenu = true;  // nothing to tell: the close comes after
+                break;
+            }
             ChooseFromTrayMenu(user, 'e');
             user.trayWindowOutlivedItsMenu = IsWindow(user.tray) != FALSE;
             break;
@@ -151,15 +158,20 @@ void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-TEST_F(AppWin32, ExitFromTheTrayMenuWithTheAboutBoxOpenEndsTheProgramCleanly) {
+void PlayAndCheck(Win32App& app, bool closeWindow) {
     User user;
+    user.closeWindow = closeWindow;
     g_user = &user;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, PlayUser);
     const int exitCode = app.Run();
     KillTimer(nullptr, timer);
     g_user = nullptr;
+    // The main window's WM_DESTROY asks for a quit once more, after the loop: a program
+    // ends there, this test process goes on to the next program.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 
-    ASSERT_EQ(user.step, 3) << "the tray icon never showed, or the user never got to \"&Exit\"";
+    ASSERT_EQ(user.step, 3) << "the tray icon never showed, or the user never got to the end";
     EXPECT_EQ(user.aboutBoxes, 1) << "a second \"&About\" stacked another box";
     EXPECT_TRUE(user.firstBoxInFront) << "a second \"&About\" brings the open box to the front";
     EXPECT_TRUE(user.trayWindowOutlivedItsMenu) << "the tray window was destroyed inside its own menu's call";
@@ -170,5 +182,9 @@ TEST_F(AppWin32, ExitFromTheTrayMenuWithTheAboutBoxOpenEndsTheProgramCleanly) {
     EXPECT_FALSE(trayhush::e2e::TrayIconPresent(user.tray, user.iconId)) << "the tray icon was left behind";
     EXPECT_FALSE(ShiftIsDown()) << "Shift was left down";
 }
+
+TEST_F(AppWin32, ExitFromTheTrayMenuWithTheAboutBoxOpenEndsTheProgramCleanly) { PlayAndCheck(app, false); }
+
+TEST_F(AppWin32, AWindowCloseWithTheAboutBoxOpenEndsTheProgramCleanly) { PlayAndCheck(app, true); }
 
 }  // namespace
