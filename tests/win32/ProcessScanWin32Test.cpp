@@ -85,12 +85,13 @@ TEST_P(ProcessScanWin32, ArrivalsAndScansLeaveNoHandleOrMemoryBehind) {
         ASSERT_EQ(OpenHandleCount(), before + 1) << "the count cannot see a new handle";
         ::CloseHandle(probe);
     }
-    for (int arrival = 0; arrival < 400; ++arrival) {
+    for (int arrival = 0; arrival < 1000; ++arrival) {
         cd.form.ReportArrival(cd.Root());
-        for (int scan = 0; scan < 5 && arrival % 10 == 0; ++scan) cd.form.Timer1.Fire();
+        for (int scan = 0; scan < 5 && arrival % 25 == 0; ++scan) cd.form.Timer1.Fire();
     }
     EXPECT_EQ(OpenHandleCount(), before);
-    EXPECT_LT(PrivateBytes(), memoryBefore + 1024 * 1024) << "from " << memoryBefore / 1024 << " KiB";
+    // A search left open costs Wine about 860 bytes: 2,000 of them would show as 1.7 MB.
+    EXPECT_LT(PrivateBytes(), memoryBefore + 512 * 1024) << "from " << memoryBefore / 1024 << " KiB";
     EXPECT_TRUE(namesake.Running());
     EXPECT_EQ(cd.processes.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0xFFFFFFF0u), 0u)
         << "a failed snapshot must read as no handle";
