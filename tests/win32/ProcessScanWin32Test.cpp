@@ -1,5 +1,5 @@
 // The disc's program found among the real processes and ended with exit code 0, and the
-// handles that finding and ending take all given back.
+// handles and memory that reading discs and finding and ending programs take all given back.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <psapi.h>
