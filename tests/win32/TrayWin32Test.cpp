@@ -20,6 +20,17 @@ bool IconPresent(HWND trayWindow, UINT id) {
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
+// Once the tray window is gone the shell drops its icon by itself, sooner or later: the
+// icon is looked for while the window is being destroyed, when only a NIM_DELETE removes it.
+WNDPROC g_trayProcedure = nullptr;
+UINT g_iconId = 0;
+int g_iconAtDestroy = -1;
+
+LRESULT CALLBACK LookAtDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) g_iconAtDestroy = IconPresent(window, g_iconId);
+    return CallWindowProcW(g_trayProcedure, window, message, wParam, lParam);
+}
+
 TEST(TrayWin32, TheIconIsThereFromStartUpBackAfterANewTaskbarAndGoneAtExit) {
     ASSERT_NE(FindWindowW(L"Shell_TrayWnd", nullptr), nullptr) << "no notification area here";
     FakePlatform fake;
@@ -42,8 +53,11 @@ TEST(TrayWin32, TheIconIsThereFromStartUpBackAfterANewTaskbarAndGoneAtExit) {
     SendMessageW(trayWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(IconPresent(trayWindow, id));
 
+    g_iconId = id;
+    g_trayProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(trayWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LookAtDestroy)));
     form.ender();
-    EXPECT_FALSE(IconPresent(trayWindow, id));
+    EXPECT_EQ(g_iconAtDestroy, 0) << "the icon was still there when its window was destroyed";
     EXPECT_FALSE(IsWindow(trayWindow));
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
