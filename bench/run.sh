@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every benchmark, in one private Wine session: the shipped executables' sizes, the real
 # Trayhush.exe measured from outside (start-up and memory against a minimal tray program,
-# detection latency, how long a disc's autorun program lives, CPU share), one process scan
-# and one polling pass. Prints medians and ratios; asserts nothing. About five minutes.
+# detection latency, how long a disc's autorun program lives, CPU share), one process scan,
+# one polling pass, and the soak (a thousand discs and ten thousand scans in one process).
+# Prints medians, ratios and the soak's before and after; asserts nothing. About six minutes.
 # Usage: bench/run.sh [rounds]   (rounds per measurement, default 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +16,7 @@ for arch in win32 win64; do
     cmake --build "build/release-$arch" -j "$jobs" --target Trayhush >/dev/null
 done
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$jobs" --target bench_end_to_end bench_process_scan bench_polling bench_volume_floor >/dev/null
+cmake --build --preset win64 -j "$jobs" --target bench_end_to_end bench_process_scan bench_polling bench_soak bench_volume_floor >/dev/null
 
 echo "machine: $(nproc) x $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1), $(wine64 --version 2>/dev/null || /usr/lib/wine/wine64 --version)"
 for arch in win32 win64; do
@@ -29,3 +30,4 @@ cd build/win64
 "$TH_WINE" bench_end_to_end.exe "$rounds"
 "$TH_WINE" bench_process_scan.exe
 "$TH_WINE" bench_polling.exe
+"$TH_WINE" bench_soak.exe

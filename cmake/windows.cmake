@@ -52,14 +52,12 @@ if(NOT TH_BUILD_TESTS)
   return()
 endif()
 
-file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/*.rc tests/win32/support/*.cpp)
+file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/*.rc)
 add_executable(win32_tests ${TH_WIN32_TEST_SOURCES})
 target_include_directories(win32_tests PRIVATE tests)
 th_windows_program(win32_tests)
 target_link_libraries(win32_tests PRIVATE trayhush_platform trayhush_fakes th_harness GTest::gtest_main)
-add_dependencies(win32_tests Trayhush)
 add_test(NAME win32_tests COMMAND win32_tests)
-set_tests_properties(win32_tests PROPERTIES ENVIRONMENT "TH_EXE=$<TARGET_FILE:Trayhush>")
 
 # ---- Autorun suppression: helper programs for the Win32 tests, and the scan benchmark ----
 # The helpers land beside win32_tests, where the tests look for them: a stand-in for a
@@ -87,7 +85,7 @@ add_dependencies(bench_process_scan th_sleeper)
 # Built with everything, run by hand under Wine (never by ctest): prints medians. It defines
 # its CD-ROM drives through Wine's mount manager with the tests' drive helpers.
 add_executable(bench_polling bench/PollingBench.cpp)
-target_include_directories(bench_polling PRIVATE tests tests/win32)
+target_include_directories(bench_polling PRIVATE tests)
 th_windows_program(bench_polling)
 target_link_options(bench_polling PRIVATE -municode)
 target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes th_harness)
@@ -110,9 +108,8 @@ th_windows_program(th_inject)
 target_link_options(th_inject PRIVATE -municode)
 target_link_libraries(th_inject PRIVATE psapi)
 
-file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp tests/e2e/support/*.cpp)
+file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(th_e2e ${TH_E2E_SOURCES})
-target_include_directories(th_e2e PRIVATE tests resources)
 th_windows_program(th_e2e)
 target_link_libraries(th_e2e PRIVATE th_harness GTest::gtest)
 add_dependencies(th_e2e Trayhush th_notify_probe th_inject th_sleeper th_show_state)

@@ -11,7 +11,7 @@
 #include <string>
 #include <stdexcept>
 
-#include "BenchSession.h"
+#include "harness/TrayhushMachine.h"
 #include "LinuxProcess.h"
 #include "Measurements.h"
 #include "Medians.h"
@@ -56,7 +56,7 @@ void CloseAndWait(const e2e::StartedProcess& process, HWND window) {
     if (!process.WaitForExit(kBoundMs)) throw std::runtime_error("a program did not close");
 }
 
-void ConfirmTrayhushIcon(BenchSession& session, const e2e::StartedProcess& trayhush) {
+void ConfirmTrayhushIcon(e2e::TrayhushMachine& session, const e2e::StartedProcess& trayhush) {
     const HWND trayWindow = WindowOf(trayhush.id, L"TrayhushTrayWindow");
     e2e::RemoteLibrary probe(trayhush.id, session.probeDll());
     DWORD iconId = 0;
@@ -70,7 +70,7 @@ struct StartUp {
     double kiB;  // private memory once start-up is over
 };
 
-StartUp MeasureMinimal(BenchSession& session, const std::wstring& exe) {
+StartUp MeasureMinimal(e2e::TrayhushMachine& session, const std::wstring& exe) {
     std::wstring error;
     const double start = NowMs();
     const e2e::StartedProcess minimal = session.Group().Start(exe, L"", L"", &error);
@@ -85,7 +85,7 @@ StartUp MeasureMinimal(BenchSession& session, const std::wstring& exe) {
     return {ms, kiB};
 }
 
-StartUp MeasureTrayhush(BenchSession& session, bool confirmIcon) {
+StartUp MeasureTrayhush(e2e::TrayhushMachine& session, bool confirmIcon) {
     std::wstring error;
     const double start = NowMs();
     const e2e::StartedProcess trayhush = session.Group().Start(session.trayhushExe(), L"", L"", &error);
@@ -102,11 +102,11 @@ StartUp MeasureTrayhush(BenchSession& session, bool confirmIcon) {
 // Trayhush's icon identifier is known only inside it, so its time is until the window that
 // owns the icon exists (it adds the icon right after creating that window), and the icon is
 // then confirmed once.
-void StartUpAndMemory(BenchSession& session, int rounds) {
+void StartUpAndMemory(e2e::TrayhushMachine& session, int rounds) {
     std::vector<double> minimalMs, trayhushMs, startRatios;
     std::vector<double> minimalKiB, trayhushKiB, memoryRatios;
     for (int round = 0; round < rounds; ++round) {
-        const StartUp minimal = MeasureMinimal(session, session.minimalTray);
+        const StartUp minimal = MeasureMinimal(session, e2e::NeededArtifact(L"TH_MINIMAL_TRAY", L"th_minimal_tray.exe"));
         const StartUp trayhush = MeasureTrayhush(session, round == 0);
         minimalMs.push_back(minimal.ms);
         trayhushMs.push_back(trayhush.ms);
@@ -125,7 +125,7 @@ void StartUpAndMemory(BenchSession& session, int rounds) {
 
 // Detection method one: the shell's notice, raised inside Trayhush, until Trayhush shows the
 // drive. The two drives take turns so that each report changes what it shows.
-void DetectionMethodOne(BenchSession& session, int rounds) {
+void DetectionMethodOne(e2e::TrayhushMachine& session, int rounds) {
     std::vector<double> latencies;
     std::wstring error;
     for (int round = 0; round < rounds; ++round) {
@@ -140,7 +140,7 @@ void DetectionMethodOne(BenchSession& session, int rounds) {
 }
 
 // Detection method two: a disc defined through Wine's mount manager, until Trayhush shows it.
-void DetectionMethodTwo(BenchSession& session, int rounds) {
+void DetectionMethodTwo(e2e::TrayhushMachine& session, int rounds) {
     std::vector<double> latencies;
     for (int round = 0; round < rounds; ++round) {
         const bool disc = round % 2 == 0;
@@ -158,7 +158,7 @@ void DetectionMethodTwo(BenchSession& session, int rounds) {
 }
 
 // The disc's program started from the drive, as AutoRun would, during a termination window.
-void AutorunLifetime(BenchSession& session, int rounds) {
+void AutorunLifetime(e2e::TrayhushMachine& session, int rounds) {
     std::vector<double> lifetimes, observed;
     std::wstring error;
     for (int round = 0; round < rounds; ++round) {
@@ -191,7 +191,7 @@ void CpuShareOf(const std::wstring& exe, const std::string& what, int seconds) {
     Report(("CPU share " + what + ", wineserver").c_str(), shares[1], "% of a core", 2);
 }
 
-void CpuShare(BenchSession& session, const std::string& what, int seconds) {
+void CpuShare(e2e::TrayhushMachine& session, const std::string& what, int seconds) {
     CpuShareOf(session.trayhushExe(), what, seconds);
 }
 
@@ -203,7 +203,7 @@ std::size_t RunningProcesses() {
 
 // The termination window's share as the process table grows: sleepers are started until
 // about 30, 100 and 300 processes run, and each count gets a fresh window.
-void WindowByProcessCount(BenchSession& session) {
+void WindowByProcessCount(e2e::TrayhushMachine& session) {
     std::wstring error;
     for (const std::size_t target : {30u, 100u, 300u}) {
         for (std::size_t running = RunningProcesses(); running < target; ++running)
@@ -216,20 +216,21 @@ void WindowByProcessCount(BenchSession& session) {
 }
 
 // What the volume queries alone cost on the same two drives at the same rate.
-void PollingFloor(BenchSession& session) {
+void PollingFloor(e2e::TrayhushMachine& session) {
     std::wstring error;
+    const std::wstring floorExe = e2e::NeededArtifact(L"TH_VOLUME_FLOOR", L"bench_volume_floor.exe");
     const std::wstring letters = {session.DiscLetter(), session.LabelLetter()};
-    const e2e::StartedProcess floor = session.Group().Start(session.volumeFloor, letters, L"", &error);
+    const e2e::StartedProcess floor = session.Group().Start(floorExe, letters, L"", &error);
     if (!floor) throw std::runtime_error("cannot start the volume-query floor");
     Sleep(1000);
-    CpuShareOf(session.volumeFloor, "of the bare volume queries (polling's floor)", 6 * kCpuSliceSeconds);
+    CpuShareOf(floorExe, "of the bare volume queries (polling's floor)", 6 * kCpuSliceSeconds);
     TerminateProcess(floor.handle, 0);
 }
 
-void MeasureMethodOne(BenchSession& session, int rounds);
+void MeasureMethodOne(e2e::TrayhushMachine& session, int rounds);
 
 void Run(int rounds, const std::wstring& only) {
-    BenchSession session;
+    e2e::TrayhushMachine session;
     if (only == L"--start-up-only") return StartUpAndMemory(session, rounds);
     if (only != L"--method-two-only") MeasureMethodOne(session, rounds);
     session.StartTrayhush(true);
@@ -240,7 +241,7 @@ void Run(int rounds, const std::wstring& only) {
     PollingFloor(session);
 }
 
-void MeasureMethodOne(BenchSession& session, int rounds) {
+void MeasureMethodOne(e2e::TrayhushMachine& session, int rounds) {
     StartUpAndMemory(session, rounds);
 
     session.InsertDisc();

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "e2e/support/ShiftKey.h"
+#include "harness/ShiftKey.h"
 #include "harness/RegistryState.h"
 #include "harness/TrayhushWindows.h"
 #include "platform/win32/Win32App.h"

@@ -2,27 +2,25 @@
 
 #include <vector>
 
-std::wstring TestProgramFolder() {
-    std::vector<wchar_t> path(MAX_PATH);
-    for (;;) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            std::wstring full(path.data(), n);
-            return full.substr(0, full.find_last_of(L"\\/"));
-        }
-        path.resize(path.size() * 2);
-    }
+std::wstring HelperProgram(const std::wstring& fileName) {
+    wchar_t path[MAX_PATH] = {};
+    const std::wstring self(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + fileName;
 }
 
-std::wstring HelperProgram(const std::wstring& fileName) { return TestProgramFolder() + L"\\" + fileName; }
+DWORD ShiftAsAnotherProgramSeesIt() {
+    ChildProcess probe(L"\"" + HelperProgram(L"th_shift_state.exe") + L"\"");
+    DWORD exitCode = 98;
+    return probe.WaitForExit(10000, &exitCode) ? exitCode : 98;
+}
 
 ChildProcess::ChildProcess(const std::wstring& commandLine) {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                          nullptr, &startup, &info_))
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                          &startup, &info_))
         info_ = {};
 }
 
@@ -36,9 +34,7 @@ ChildProcess::~ChildProcess() {
     ::CloseHandle(info_.hProcess);
 }
 
-bool ChildProcess::Running() const {
-    return Started() && ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool ChildProcess::Running() const { return Started() && ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool ChildProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
     if (!Started() || ::WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;

@@ -3,10 +3,10 @@
 
 #include <string>
 
-// The folder of the running test program, where the helper programs are built too.
-std::wstring TestProgramFolder();
 // A helper program beside the tests, e.g. L"th_sleeper.exe".
 std::wstring HelperProgram(const std::wstring& fileName);
+// 1 when another program sees Shift down, 0 when up (98 when the probe did not answer).
+DWORD ShiftAsAnotherProgramSeesIt();
 
 // A program started by a test. One still running at the end of the test is ended with
 // exit code 99, which no test expects.

@@ -1,4 +1,4 @@
-#include "e2e/support/ArtifactPaths.h"
+#include "harness/ArtifactPaths.h"
 
 #include <windows.h>
 

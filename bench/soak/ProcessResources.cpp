@@ -1,4 +1,4 @@
-#include "soak/ProcessResources.h"
+#include "ProcessResources.h"
 
 #include <psapi.h>
 

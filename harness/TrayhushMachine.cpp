@@ -1,14 +1,14 @@
-#include "BenchSession.h"
+#include "harness/TrayhushMachine.h"
 
 #include <stdexcept>
 
-#include "e2e/support/ArtifactPaths.h"
+#include "harness/ArtifactPaths.h"
 #include "harness/RegistryState.h"
-#include "e2e/support/ShiftKey.h"
+#include "harness/ShiftKey.h"
 #include "harness/WineMountManager.h"
 #include "harness/WinePaths.h"
 
-namespace trayhush::bench {
+namespace trayhush::e2e {
 namespace {
 
 constexpr DWORD kWatchingTimeoutMs = 30000;
@@ -22,27 +22,27 @@ wchar_t FreeLetterBelow(wchar_t below) {
     throw std::runtime_error("no free drive letter");
 }
 
-std::wstring Needed(const wchar_t* variable, const wchar_t* fileName) {
-    std::wstring path = e2e::ArtifactPath(variable, fileName);
-    if (path.empty()) throw std::runtime_error(testsupport::toUtf8(fileName) + " not found beside the benchmark");
+}  // namespace
+
+std::wstring NeededArtifact(const wchar_t* variable, const wchar_t* fileName) {
+    std::wstring path = ArtifactPath(variable, fileName);
+    if (path.empty())
+        throw std::runtime_error(testsupport::toUtf8(fileName) + " not found (" + testsupport::toUtf8(variable) +
+                                 ", or beside this program)");
     return path;
 }
 
-}  // namespace
-
-BenchSession::BenchSession() {
-    trayhushExe_ = Needed(L"TH_EXE", L"Trayhush.exe");
-    probeDll_ = Needed(L"TH_NOTIFY_PROBE", L"th_notify_probe.dll");
-    sleeper = Needed(L"TH_SLEEPER", L"th_sleeper.exe");
-    minimalTray = Needed(L"TH_MINIMAL_TRAY", L"th_minimal_tray.exe");
-    volumeFloor = Needed(L"TH_VOLUME_FLOOR", L"bench_volume_floor.exe");
-    e2e::ForgetEverything();
-    e2e::DiscContents dvd;
+TrayhushMachine::TrayhushMachine() {
+    trayhushExe_ = NeededArtifact(L"TH_EXE", L"Trayhush.exe");
+    probeDll_ = NeededArtifact(L"TH_NOTIFY_PROBE", L"th_notify_probe.dll");
+    sleeper = NeededArtifact(L"TH_SLEEPER", L"th_sleeper.exe");
+    ForgetEverything();
+    DiscContents dvd;
     dvd.programSource = sleeper;
-    disc_ = std::make_unique<e2e::DiscFolder>(dvd);
-    e2e::DiscContents labelOnly;
+    disc_ = std::make_unique<DiscFolder>(dvd);
+    DiscContents labelOnly;
     labelOnly.videoTs = labelOnly.autorunInf = false;
-    labelDisc_ = std::make_unique<e2e::DiscFolder>(labelOnly);
+    labelDisc_ = std::make_unique<DiscFolder>(labelOnly);
     if (!disc_->Error().empty() || !labelDisc_->Error().empty())
         throw std::runtime_error(testsupport::toUtf8(disc_->Error() + labelDisc_->Error()));
     if (testsupport::writeWineVolumeLabel(disc_->UnixPath(), L"BENCH_DVD") ||
@@ -54,25 +54,26 @@ BenchSession::BenchSession() {
     labelDrive_ = std::make_unique<testsupport::WineCdDrive>(labelLetter_, L"");
 }
 
-BenchSession::~BenchSession() {
+TrayhushMachine::~TrayhushMachine() {
     CloseTrayhush();
     group_.EndAll();
-    e2e::ReleaseShift();
+    ReleaseShift();
     discDrive_.reset();
     labelDrive_.reset();
-    e2e::ForgetEverything();
+    ForgetEverything();
 }
 
-void BenchSession::StartTrayhush(bool detectionMethodTwo) {
-    e2e::ForgetEverything();
-    e2e::StoreNumberSetting(L"DetectionMethod", detectionMethodTwo ? 1 : 0);
-    trayhush_ = std::make_unique<e2e::RunningTrayhush>(group_, trayhushExe_, probeDll_);
+void TrayhushMachine::StartTrayhush(bool detectionMethodTwo, bool blockMethodTwo) {
+    ForgetEverything();
+    StoreNumberSetting(L"DetectionMethod", detectionMethodTwo ? 1 : 0);
+    StoreNumberSetting(L"BlockMethod", blockMethodTwo ? 1 : 0);
+    trayhush_ = std::make_unique<RunningTrayhush>(group_, trayhushExe_, probeDll_);
     std::wstring error;
     if (!trayhush_->Start(&error)) throw std::runtime_error(testsupport::toUtf8(error));
     // A report that comes before detection runs is lost: repeat until one is seen.
     EjectLabelDisc();
     bool inserted = false;
-    const bool watching = e2e::WaitUntil(
+    const bool watching = WaitUntil(
         [&] {
             if (detectionMethodTwo) {
                 inserted ? EjectLabelDisc() : InsertLabelDisc();
@@ -90,7 +91,7 @@ void BenchSession::StartTrayhush(bool detectionMethodTwo) {
     if (!watching) throw std::runtime_error("Trayhush never reported a disc");
 }
 
-void BenchSession::CloseTrayhush() {
+void TrayhushMachine::CloseTrayhush() {
     if (!trayhush_) return;
     trayhush_->UnloadProbe();
     if (trayhush_->Process().Running() && trayhush_->MainWindow()) {

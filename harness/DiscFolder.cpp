@@ -1,4 +1,4 @@
-#include "e2e/support/DiscFolder.h"
+#include "harness/DiscFolder.h"
 
 #include <windows.h>
 

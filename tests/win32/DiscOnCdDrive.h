@@ -1,0 +1,48 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/Form1.h"
+#include "fakes/FakePlatform.h"
+#include "harness/TempFolder.h"
+#include "harness/WineDrive.h"
+#include "platform/win32/ErrorMode.h"
+#include "platform/win32/Win32FileSystemApi.h"
+#include "platform/win32/Win32ProcessApi.h"
+
+// The highest letter no drive uses, away from a prefix's own drives and from Z:.
+inline wchar_t FreeDriveLetter() {
+    const DWORD used = ::GetLogicalDrives();
+    for (wchar_t letter = L'Y'; letter >= L'K'; --letter)
+        if (!(used & (1u << (letter - L'A')))) return letter;
+    return L'K';
+}
+
+// A CD-ROM drive of Wine's mount manager whose disc is a folder of the test, and a main
+// window that reads it through the real file system and finds processes through the real
+// calls (as the given platform id enumerates them); its other services are fakes. The
+// window watches every drive and blocks by ending the disc's program.
+struct DiscOnCdDrive {
+    explicit DiscOnCdDrive(std::uint32_t platformId = 0) : processes(platformId) {
+        SuppressCriticalErrorDialogs();
+        form.Check[4].SetValue(0);
+        form.FillDriveList();
+        form.SelectAllDrives();
+    }
+    // A DVD-Video disc whose autorun.inf holds the given text.
+    bool Burn(const std::string& autorunInf) const {
+        return disc.Write(L"AUTORUN.INF", autorunInf) && disc.Write(L"VIDEO_TS\\VIDEO_TS.IFO", "DVDVIDEO-VMG");
+    }
+    std::wstring Root() const { return drive.root(); }
+
+    TempFolder disc{L"th-disc-"};
+    trayhush::testsupport::WineCdDrive drive{FreeDriveLetter(), trayhush::testsupport::windowsToUnixPath(disc.Path()),
+                                             L"", trayhush::testsupport::WineCdDrive::Announce::No};
+    Win32FileSystemApi files;
+    Win32ProcessApi processes;
+    FakePlatform fake;
+    Platform platform{fake.registry, files, processes, fake.keyboard, fake.shell,
+                      fake.hooks,    fake.system, fake.ui,   fake.text};
+    Form1 form{platform};
+};
