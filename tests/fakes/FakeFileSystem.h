@@ -52,17 +52,9 @@ public:
     }
 
 private:
-    struct File {
-        std::wstring name;
-        std::uint32_t attributes;
-        std::vector<std::uint8_t> bytes;
-    };
-    struct Drive {
-        unsigned type = 0;
-        bool hasMedium = false;
-        std::wstring label;
-        std::map<std::wstring, File> files;  // by upper-cased path below the root
-    };
+    struct File { std::wstring name; std::uint32_t attributes; std::vector<std::uint8_t> bytes; };
+    // Files by upper-cased path below the root.
+    struct Drive { unsigned type = 0; bool hasMedium = false; std::wstring label; std::map<std::wstring, File> files; };
     static std::wstring Upper(std::wstring text) {
         for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
         return text;

@@ -22,9 +22,4 @@ struct FakePlatform {
     FakeUi ui;
     FakeText text;
     Platform platform{registry, files, processes, keyboard, shell, hooks, system, ui, text};
-
-    // The same machine reading its discs through another file system (real, or recording).
-    Platform WithFiles(FileSystemApi& otherFiles) {
-        return Platform{registry, otherFiles, processes, keyboard, shell, hooks, system, ui, text};
-    }
 };

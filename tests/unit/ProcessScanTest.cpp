@@ -52,10 +52,8 @@ TEST(ProcessScan, AReusedIdIsReadAfresh) {
     FakeText text;
     ProcessPathCache cache;
     std::vector<std::uint32_t> killed;
-    auto scan = [&] {
-        TerminateAutorunProcessScan(processes, text, kPlatformNt, {L"setup.exe", L"E:\\"}, &cache,
-                                    [&](std::uint32_t id) { killed.push_back(id); });
-    };
+    const auto kill = [&](std::uint32_t id) { killed.push_back(id); };
+    const auto scan = [&] { TerminateAutorunProcessScan(processes, text, kPlatformNt, {L"setup.exe", L"E:\\"}, &cache, kill); };
     FakeProcesses::Process& editor = processes.Add(10, L"C:\\TOOLS\\EDITOR.EXE");
     scan();
     editor.running = false;

@@ -13,8 +13,6 @@
 
 namespace {
 
-using trayhush::e2e::ShiftIsDown;
-
 class AppWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -28,28 +26,15 @@ protected:
     Win32App app{GetModuleHandleW(nullptr)};
 };
 
-// An icon's size: its colour bitmap's, or for a monochrome icon half its mask, which
-// stacks the AND and the XOR image.
-SIZE IconSize(HICON icon) {
+// An icon's size, from its colour image (the program's icons are 32-bit).
+SIZE IconSize(LRESULT icon) {
     ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info)) return SIZE{0, 0};
     BITMAP bitmap{};
-    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    const SIZE size{bitmap.bmWidth, info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2};
-    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (!icon || !GetIconInfo(reinterpret_cast<HICON>(icon), &info)) return SIZE{0, 0};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    return size;
-}
-
-TEST_F(AppWin32, TheWindowsIconsAreTheSmallAndTheLargeImageAtTheirSizes) {
-    ASSERT_TRUE(app.Start());
-    const HWND main = app.MainWindowHandle();
-    const SIZE small = IconSize(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_SMALL, 0)));
-    const SIZE big = IconSize(reinterpret_cast<HICON>(SendMessageW(main, WM_GETICON, ICON_BIG, 0)));
-    EXPECT_EQ(small.cx, GetSystemMetrics(SM_CXSMICON));
-    EXPECT_EQ(small.cy, GetSystemMetrics(SM_CYSMICON));
-    EXPECT_EQ(big.cx, GetSystemMetrics(SM_CXICON)) << "Alt+Tab shows the large image, not a stretched small one";
-    EXPECT_EQ(big.cy, GetSystemMetrics(SM_CYICON));
+    return SIZE{bitmap.bmWidth, bitmap.bmHeight};
 }
 
 // What gives a window a task-bar button: shown, unowned and not a tool window.
@@ -58,13 +43,21 @@ bool HasTaskBarButton(HWND window) {
            !(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 }
 
-TEST_F(AppWin32, TheMainWindowIsInTheTaskListOnlyWhileItIsShown) {
+// Alt+Tab shows the large image, not a stretched small one; the task bar shows the window
+// while it is open, and not while it sits in the tray.
+TEST_F(AppWin32, TheWindowsIconsHaveTheirSizesAndItsTaskBarButtonFollowsIt) {
     ASSERT_TRUE(app.Start());
     const HWND main = app.MainWindowHandle();
+    const SIZE small = IconSize(SendMessageW(main, WM_GETICON, ICON_SMALL, 0));
+    const SIZE big = IconSize(SendMessageW(main, WM_GETICON, ICON_BIG, 0));
+    EXPECT_EQ(small.cx, GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(small.cy, GetSystemMetrics(SM_CYSMICON));
+    EXPECT_EQ(big.cx, GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(big.cy, GetSystemMetrics(SM_CYICON));
+
     const HWND tray = trayhush::e2e::FindTrayWindow(GetCurrentProcessId());
-    const UINT iconId = static_cast<UINT>(GetClassLongPtrW(tray, GCLP_HICON));
     EXPECT_FALSE(HasTaskBarButton(main)) << "started in the tray";
-    SendMessageW(tray, 0x200, iconId, WM_LBUTTONUP);
+    SendMessageW(tray, 0x200, GetClassLongPtrW(tray, GCLP_HICON), WM_LBUTTONUP);
     EXPECT_TRUE(HasTaskBarButton(main)) << "shown by a click on the icon";
     SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_FALSE(HasTaskBarButton(main)) << "minimised to the tray";
@@ -75,16 +68,11 @@ TEST_F(AppWin32, TheMainWindowIsInTheTaskListOnlyWhileItIsShown) {
 // step waits for the menu or the box it needs.
 struct User {
     bool closeWindow = false;
-    HWND main = nullptr;
-    HWND tray = nullptr;
+    HWND main = nullptr, tray = nullptr, firstBox = nullptr;
     UINT iconId = 0;
-    int step = 0;
-    int ticks = 0;
+    int step = 0, ticks = 0, aboutBoxes = 0;
     char menuKey = 0;
-    HWND firstBox = nullptr;
-    int aboutBoxes = 0;
-    bool firstBoxInFront = false;
-    bool trayWindowOutlivedItsMenu = false;
+    bool firstBoxInFront = false, trayWindowOutlivedItsMenu = false;
 };
 User* g_user = nullptr;
 // Far more than the whole play needs at one step per 20 ms tick.
@@ -97,15 +85,7 @@ HWND AboutBox() {
 
 int CountAboutBoxes() {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counter) -> BOOL {
-            wchar_t name[32] = L"";
-            GetClassNameW(window, name, 32);
-            if (lstrcmpW(name, L"TrayhushAboutBox") == 0) ++*reinterpret_cast<int*>(counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"TrayhushAboutBox", nullptr));) ++count;
     return count;
 }
 
@@ -180,7 +160,7 @@ void PlayAndCheck(Win32App& app, bool closeWindow) {
     EXPECT_FALSE(IsWindow(user.tray));
     EXPECT_EQ(CountAboutBoxes(), 0);
     EXPECT_FALSE(trayhush::e2e::TrayIconPresent(user.tray, user.iconId)) << "the tray icon was left behind";
-    EXPECT_FALSE(ShiftIsDown()) << "Shift was left down";
+    EXPECT_FALSE(trayhush::e2e::ShiftIsDown()) << "Shift was left down";
 }
 
 TEST_F(AppWin32, ExitFromTheTrayMenuWithTheAboutBoxOpenEndsTheProgramCleanly) { PlayAndCheck(app, false); }

@@ -14,12 +14,12 @@ DWORD ShiftAsAnotherProgramSeesIt() {
     return probe.WaitForExit(10000, &exitCode) ? exitCode : 98;
 }
 
-ChildProcess::ChildProcess(const std::wstring& commandLine) {
+ChildProcess::ChildProcess(const std::wstring& commandLine, DWORD creationFlags) {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW | creationFlags, nullptr, nullptr,
                           &startup, &info_))
         info_ = {};
 }

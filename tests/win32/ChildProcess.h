@@ -12,7 +12,7 @@ DWORD ShiftAsAnotherProgramSeesIt();
 // exit code 99, which no test expects.
 class ChildProcess {
 public:
-    explicit ChildProcess(const std::wstring& commandLine);
+    explicit ChildProcess(const std::wstring& commandLine, DWORD creationFlags = 0);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

@@ -11,7 +11,6 @@
 #include "DiscOnCdDrive.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32TextApi.h"
-#include "suppress/ProcessScan.h"
 
 namespace {
 
@@ -107,59 +106,45 @@ INSTANTIATE_TEST_SUITE_P(Enumerations, ProcessScanWin32, ::testing::Values(1u, 2
                              return info.param == 1 ? std::string("Toolhelp") : std::string("ProcessIds");
                          });
 
-// The scan's order is the system's: the one that EnumProcesses gives.
-TEST(ProcessApiWin32, OneCallListsEveryProcessInTheSystemsOrderWithItsCreationTime) {
-    ChildProcess child(Quoted(HelperProgram(L"th_sleeper.exe")));
-    ASSERT_TRUE(child.Started());
+// One call lists every process in the system's order (EnumProcesses') with its creation
+// time. A program created suspended has no module list yet, as a 64-bit program has none
+// for the 32-bit build: the scan still knows it by its image's path, and ends it at once.
+TEST(ProcessApiWin32, TheListingAndTheImageNameFindAProgramWithoutAModuleList) {
+    const std::wstring path = HelperProgram(L"th_sleeper.exe");
+    ChildProcess suspended(Quoted(path), CREATE_SUSPENDED);
     Win32ProcessApi api;
     std::vector<ProcessRecord> listed;
     ASSERT_TRUE(api.ListProcesses(&listed));
-    DWORD ids[4096];
-    DWORD bytes = 0;
+    DWORD ids[4096], bytes = 0;
     ASSERT_TRUE(::EnumProcesses(ids, sizeof ids, &bytes));
     std::vector<std::uint32_t> listedIds;
     for (const ProcessRecord& record : listed) listedIds.push_back(record.processId);
     EXPECT_EQ(listedIds, std::vector<std::uint32_t>(ids, ids + bytes / sizeof(DWORD)));
-
-    const auto mine = std::find_if(listed.begin(), listed.end(),
-                                   [&](const ProcessRecord& r) { return r.processId == child.Id(); });
+    const auto mine = std::find_if(listed.begin(), listed.end(), [&](const ProcessRecord& r) { return r.processId == suspended.Id(); });
     ASSERT_NE(mine, listed.end());
-    UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, child.Id()));
+
+    UniqueHandle look(::OpenProcess(kProcessQueryAndRead, FALSE, suspended.Id()));
+    const Handle process = reinterpret_cast<Handle>(look.Get());
     std::uint64_t created = 0;
-    ASSERT_TRUE(api.GetProcessCreationTime(reinterpret_cast<Handle>(process.Get()), &created));
+    Handle module = 0;
+    std::uint32_t needed = 0;
+    ASSERT_TRUE(api.GetProcessCreationTime(process, &created));
     EXPECT_EQ(mine->creationTime, created);
-    EXPECT_NE(created, 0u);
+    ASSERT_FALSE(api.EnumProcessModuleHandles(process, &module, sizeof module, &needed))
+        << "Wine now lists a suspended process's modules: this test no longer shows the fallback";
+    DiscOnCdDrive cd;  // a window that ends programs through the real calls
+    cd.form.m_sTerminateDrive = path.substr(0, 3);
+    cd.form.TerminateAutorunProcess(L"TH_SLEEPER.EXE");
+    DWORD exitCode = 99;
+    ASSERT_TRUE(suspended.WaitForExit(10000, &exitCode)) << "not found by its image's path";
+    EXPECT_EQ(exitCode, 0u);
 }
 
-// A program created suspended has no module list yet, as a 64-bit program has none for the
-// 32-bit build; the scan still knows it by its image's path, and ends it at once.
-TEST(ImageNameWin32, AProgramWithoutAModuleListIsFoundAndEnded) {
-    const std::wstring path = HelperProgram(L"th_sleeper.exe");
-    std::wstring commandLine = L"\"" + path + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    ASSERT_TRUE(::CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                                 nullptr, nullptr, &startup, &info));
-    UniqueHandle process(info.hProcess), thread(info.hThread);
-
-    Win32ProcessApi processes(kPlatformNt);
-    UniqueHandle inspect(::OpenProcess(kProcessQueryAndRead, FALSE, info.dwProcessId));
-    Handle modules[50] = {};
-    std::uint32_t needed = 0;
-    ASSERT_FALSE(processes.EnumProcessModuleHandles(reinterpret_cast<Handle>(inspect.Get()), modules,
-                                                    sizeof modules, &needed))
-        << "Wine now lists a suspended process's modules: this test no longer shows the fallback";
-
+// The prefix's ANSI code page is 1252, as on a Western European Windows.
+TEST(TextWin32, AnsiBytesAndLetterCaseAreTheSystemsOwn) {
     Win32TextApi text;
-    const auto found = TerminateAutorunProcessScan(
-        processes, text, kPlatformNt, {L"TH_SLEEPER.EXE", path.substr(0, 3)}, nullptr, [](std::uint32_t id) {
-            UniqueHandle victim(::OpenProcess(PROCESS_TERMINATE, FALSE, id));
-            ::TerminateProcess(victim.Get(), 0);
-        });
-    ASSERT_EQ(found, info.dwProcessId);
-    ASSERT_EQ(::WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0);
-    DWORD exitCode = 99;
-    ::GetExitCodeProcess(process.Get(), &exitCode);
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(text.AnsiToWide({'d', 0xE9, 0x8A, 0x80}), L"d\u00E9\u0160\u20AC");
+    EXPECT_EQ(text.AnsiToWide({}), L"");
+    EXPECT_EQ(text.ToUpper(L"d\u00E9marrer \u0161oft \u00FF.exe"), L"D\u00C9MARRER \u0160OFT \u0178.EXE");
+    EXPECT_EQ(text.ToUpper(L""), L"");
 }
