@@ -170,7 +170,7 @@ void AutorunLifetime(e2e::TrayhushMachine& session, int rounds) {
             throw std::runtime_error("the disc's program was not terminated");
         if (exitCode != 0) throw std::runtime_error("the disc's program ended by itself");
         observed.push_back(NowMs() - start);
-        lifetimes.push_back(LifetimeMs(program.handle));
+        if (const double lifetime = LifetimeMs(program.handle); lifetime >= 0) lifetimes.push_back(lifetime);
         Sleep(100);
     }
     Report("disc's autorun program lifetime (its process times)", lifetimes, "ms");

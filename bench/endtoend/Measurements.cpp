@@ -29,7 +29,8 @@ double LifetimeMs(HANDLE process) {
     const auto ticks = [](const FILETIME& time) {
         return (static_cast<long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
     };
-    if (ticks(exit) == 0 || ticks(creation) == 0) return -1;
+    // A program ended while it was still starting has no lifetime of its own to tell.
+    if (ticks(exit) == 0 || ticks(creation) == 0 || ticks(exit) < ticks(creation)) return -1;
     return static_cast<double>(ticks(exit) - ticks(creation)) / 10000.0;  // 100 ns units
 }
 
