@@ -13,6 +13,7 @@ namespace {
 
 constexpr DWORD kEndTimeoutMs = 10000;
 constexpr UINT kEndedByGroup = 99;  // an exit code no scenario expects
+constexpr DWORD kEndingMs = 1000;    // for a process whose end has begun to show
 
 // Under Wine, CreateProcess waits until the new process has set itself up, and fails when
 // something ends it before then (ERROR_INTERNAL_ERROR). Trayhush, which sees a disc's
@@ -136,10 +137,10 @@ StartedProcess ProcessGroup::Start(const std::wstring& program, const std::wstri
         if (error) *error = L"cannot start " + commandLine + L": " + DescribeError(createError);
         return {};
     }
-    // A process already ended (Trayhush may end a disc's program while it is still
+    // A process being ended (Trayhush may end a disc's program while it is still
     // suspended) cannot join a job, nor start anything that could escape the group.
-    const bool ended = WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0;
-    if (job_ && !AssignProcessToJobObject(job_, info.hProcess) && !ended) {
+    if (job_ && !AssignProcessToJobObject(job_, info.hProcess) &&
+        WaitForSingleObject(info.hProcess, kEndingMs) != WAIT_OBJECT_0) {
         if (error) *error = L"cannot put " + program + L" into the scenario's job: " + DescribeError(GetLastError());
         TerminateProcess(info.hProcess, kEndedByGroup);
         CloseHandle(info.hThread);
