@@ -54,6 +54,7 @@ TYPED_TEST_P(RegistryContract, ReadsGiveTheValueOnlyInItsOwnTypeAndSize) {
         {L"number", kRegDword, {7, 0, 0, 0}, L"d", 7},
         {L"allBits", kRegDword, {0xFF, 0xFF, 0xFF, 0xFF}, L"d", -1},
         {L"wide", kRegDword, {1, 0, 0, 0, 0, 0, 0, 0}, L"d", 5},
+        {L"short", kRegDword, {7, 0}, L"d", 5},
         {L"binary", kRegBinary, {1, 0, 0, 0}, L"d", 5},
     };
     for (auto& row : rows) ASSERT_EQ(Raw(api, kKey, row.name, &row.type, &row.data, true), kErrorSuccess);
