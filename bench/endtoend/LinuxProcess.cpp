@@ -28,13 +28,18 @@ unsigned long LinuxProcessIdOf(const std::string& exePath) {
     const HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &found);
     if (search == INVALID_HANDLE_VALUE) return 0;
     unsigned long match = 0;
+    char prefix[1024] = "";
+    GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+    const std::string ownPrefix = std::string("WINEPREFIX=") + prefix + '\0';
     do {
         wchar_t* end = nullptr;
         const unsigned long id = std::wcstoul(found.cFileName, &end, 10);
         if (id == 0 || *end) continue;
-        const std::string commandLine =
-            ReadSmallFile(std::wstring(L"Z:\\proc\\") + found.cFileName + L"\\cmdline");
-        if (commandLine.find(exePath) != std::string::npos) match = id;
+        const std::wstring folder = std::wstring(L"Z:\\proc\\") + found.cFileName;
+        // Another Wine session's server may linger on the machine: only this session's counts.
+        if (ReadSmallFile(folder + L"\\cmdline").find(exePath) != std::string::npos &&
+            ReadSmallFile(folder + L"\\environ").find(ownPrefix) != std::string::npos)
+            match = id;
     } while (!match && FindNextFileW(search, &found));
     FindClose(search);
     return match;
