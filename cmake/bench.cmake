@@ -22,7 +22,7 @@ add_executable(bench_soak ${TH_BENCH_SOAK_SOURCES} resources/Trayhush.rc)
 target_include_directories(bench_soak PRIVATE resources)
 th_windows_program(bench_soak)
 target_link_options(bench_soak PRIVATE -municode)
-target_link_libraries(bench_soak PRIVATE trayhush_platform th_harness)
+target_link_libraries(bench_soak PRIVATE th_program th_harness)
 add_dependencies(bench_soak th_sleeper)
 
 # Nothing but polling's volume queries, for the floor under its cost.

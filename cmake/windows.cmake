@@ -15,17 +15,17 @@ function(th_windows_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()
 
-target_compile_options(trayhush_logic PRIVATE -ffunction-sections -fdata-sections)
+# The Win32 layer with the program's real windows, then the top: the program's assembly,
+# its entry point and the runtime replacements, which only Trayhush.exe itself links.
+th_layer(th_win32 platform/win32 LINKS th_platform ${TH_SYSTEM_LIBS})
+target_include_directories(th_win32 PUBLIC resources)
+target_compile_definitions(th_win32 PUBLIC ${TH_WIN32_DEFINITIONS})
+th_layer(th_program program EXCLUDE EntryPoint.cpp LeanRuntime.cpp LINKS th_app th_win32)
+foreach(th_layer_target th_settings th_drives th_detect th_suppress th_tray th_about th_app th_win32 th_program)
+  target_compile_options(${th_layer_target} PRIVATE -ffunction-sections -fdata-sections)
+endforeach()
 
-file(GLOB TH_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
-list(FILTER TH_PLATFORM_SOURCES EXCLUDE REGEX "/EntryPoint\\.cpp$")
-add_library(trayhush_platform STATIC ${TH_PLATFORM_SOURCES})
-target_include_directories(trayhush_platform PUBLIC src resources)
-target_compile_definitions(trayhush_platform PUBLIC ${TH_WIN32_DEFINITIONS})
-target_compile_options(trayhush_platform PRIVATE ${TH_WARNINGS} -ffunction-sections -fdata-sections)
-target_link_libraries(trayhush_platform PUBLIC trayhush_logic ${TH_SYSTEM_LIBS})
-
-add_executable(Trayhush WIN32 src/platform/win32/EntryPoint.cpp src/app/LeanRuntime.cpp
+add_executable(Trayhush WIN32 src/program/EntryPoint.cpp src/program/LeanRuntime.cpp
                resources/Trayhush.rc)
 # windres reports no dependencies of its own: without these, a redrawn icon would not
 # reach the program until a clean build.
@@ -33,7 +33,7 @@ set_source_files_properties(resources/Trayhush.rc PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/resources/disc_green.ico;${PROJECT_SOURCE_DIR}/resources/disc_red.ico;${PROJECT_SOURCE_DIR}/resources/Trayhush.manifest;${PROJECT_SOURCE_DIR}/resources/resource_ids.h")
 th_windows_program(Trayhush)
 target_link_options(Trayhush PRIVATE -municode -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
-target_link_libraries(Trayhush PRIVATE trayhush_platform)
+target_link_libraries(Trayhush PRIVATE th_program)
 
 include(cmake/release.cmake)
 
@@ -56,7 +56,7 @@ file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/
 add_executable(win32_tests ${TH_WIN32_TEST_SOURCES})
 target_include_directories(win32_tests PRIVATE tests)
 th_windows_program(win32_tests)
-target_link_libraries(win32_tests PRIVATE trayhush_platform trayhush_fakes th_harness GTest::gtest_main)
+target_link_libraries(win32_tests PRIVATE th_program trayhush_fakes th_harness GTest::gtest_main)
 add_test(NAME win32_tests COMMAND win32_tests)
 
 # ---- Autorun suppression: helper programs for the Win32 tests, and the scan benchmark ----
@@ -77,7 +77,7 @@ endforeach()
 add_executable(bench_process_scan bench/ProcessScanBench.cpp)
 th_windows_program(bench_process_scan)
 target_link_options(bench_process_scan PRIVATE -municode)
-target_link_libraries(bench_process_scan PRIVATE trayhush_platform)
+target_link_libraries(bench_process_scan PRIVATE th_win32 th_app)
 add_dependencies(bench_process_scan th_sleeper)
 # ---- end of the autorun suppression block ----
 
@@ -88,7 +88,7 @@ add_executable(bench_polling bench/PollingBench.cpp)
 target_include_directories(bench_polling PRIVATE tests)
 th_windows_program(bench_polling)
 target_link_options(bench_polling PRIVATE -municode)
-target_link_libraries(bench_polling PRIVATE trayhush_platform trayhush_fakes th_harness)
+target_link_libraries(bench_polling PRIVATE th_win32 trayhush_fakes th_harness)
 
 # ---- end of the volume-polling benchmark ----
 

@@ -6,7 +6,7 @@ limit=${2:-307200}
 size=$(stat -c %s "$exe")
 echo "size: $exe is $size bytes (limit $limit)"
 [ "$size" -le "$limit" ] || { echo "size: $exe is larger than $limit bytes" >&2; exit 1; }
-# The demangler comes with libstdc++'s verbose terminate handler, which src/app/LeanRuntime.cpp
+# The demangler comes with libstdc++'s verbose terminate handler, which src/program/LeanRuntime.cpp
 # replaces; its names are the sign that the replacement no longer takes.
 if grep -qa '(anonymous namespace)' "$exe"; then
   echo "size: $exe carries the C++ demangler" >&2

@@ -23,7 +23,7 @@
 #include "harness/RegistryState.h"
 #include "harness/TrayhushMachine.h"
 #include "harness/WineDrive.h"
-#include "platform/win32/Win32App.h"
+#include "program/Win32App.h"
 
 namespace {
 

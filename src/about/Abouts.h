@@ -3,6 +3,7 @@
 
 #include "platform/ShellApi.h"
 #include "platform/SystemApi.h"
+#include "platform/UiApi.h"
 
 extern const wchar_t kHomePageAddress[];
 extern const wchar_t kMailAddress[];
@@ -15,18 +16,21 @@ void OpenHomePage(ShellApi& shell);
 std::wstring VersionCaption(int major, int minor);
 
 // The About box: name, version, maker, and the mail and home-page links.
-class Abouts {
+class Abouts : public AboutView {
 public:
     Abouts(ShellApi& shell, SystemApi& system) : shell_(shell), system_(system) {}
 
-    void Form_Load();
-    void Labelr_Click(int Index);
-    void Command_Click() { closed_ = true; }
+    void Form_Load() override;
+    void Labelr_Click(int Index) override;
+    void Command_Click() override { closed_ = true; }
     void SendMail();
 
     // Label(5), set at load.
-    const std::wstring& VersionLabel() const { return versionLabel_; }
-    bool Closed() const { return closed_; }
+    std::wstring VersionLabel() const override { return versionLabel_; }
+    std::wstring MakerLine() const override { return kMakerLine; }
+    std::wstring MailAddress() const override { return kMailAddress; }
+    std::wstring HomePageAddress() const override { return kHomePageAddress; }
+    bool Closed() const override { return closed_; }
 
 private:
     ShellApi& shell_;

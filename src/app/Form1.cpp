@@ -1,6 +1,14 @@
 #include "app/Form1.h"
 
-Form1::Form1(Platform& platform) : m_platform(platform), m_settings(platform.registry) {
+Form1::Form1(Platform& platform)
+    : m_termination(platform.processes, platform.files, platform.text),
+      m_platform(platform),
+      m_settings(platform.registry),
+      m_volumePoller(platform.files),
+      m_windowHook(platform.hooks, [this](std::uintptr_t wParam, std::intptr_t lParam) {
+          NotificationReceipt(wParam, lParam);
+      }),
+      m_shellNotification(platform.shell) {
     // Initial states before the stored options are applied.
     Check[1].SetValue(1);
     Check[3].SetValue(1);
@@ -28,3 +36,9 @@ Form1::Form1(Platform& platform) : m_platform(platform), m_settings(platform.reg
 Form1::~Form1() = default;
 
 void Form1::Bind(FormPeer* peer) { m_form = peer; }
+
+std::vector<std::wstring> Form1::DriveEntries() const {
+    std::vector<std::wstring> entries;
+    for (int i = 0; i < List1.ListCount(); ++i) entries.push_back(List1.List(i));
+    return entries;
+}

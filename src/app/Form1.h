@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/controls/CheckBox.h"
 #include "app/controls/Image.h"
@@ -11,19 +12,15 @@
 #include "app/controls/Timer.h"
 #include "platform/FormPeer.h"
 #include "platform/Platform.h"
+#include "detect/ShellNotification.h"
+#include "detect/VolumePoller.h"
+#include "detect/WindowHook.h"
 #include "settings/SettingsStore.h"
-#include "suppress/ProcessPathCache.h"
+#include "suppress/AutorunTermination.h"
 #include "tray/FrmSystray.h"
 
-// The record of one volume query.
-struct VolumeInfo {
-    std::uint32_t SerialNumber = 0;
-    std::wstring VolumeName;
-    std::wstring FileSystemName;
-};
-
-// The main window: owner of the options, the drive list, the timers and the tray icon.
-// Its handlers are spread over the subsystem folders, one concern per file.
+// The main window: owner of the options, the drive list, the timers and the tray icon. Its
+// handlers, one concern per file, hand the work to the subsystems' own classes.
 class Form1 {
 public:
     explicit Form1(Platform& platform);
@@ -89,29 +86,13 @@ public:
     void SaveDriveSelection();
     void List1_Click();
 
-    // Shell-notification detection.
+    // Detection: exactly one method runs, the shell's notifications or Timer7's polling.
     void subclassit();
     void unsubclassit();
     void NotificationReceipt(std::uintptr_t wParam, std::intptr_t lParam);
-    std::intptr_t WindowProc(Handle hWnd, std::uint32_t uMsg, std::uintptr_t wParam,
-                             std::intptr_t lParam);
-    bool HookWindowProc(Handle hWnd);
-    bool UnhookWindowProc(Handle hWnd);
-    bool RegisterShellNotify(Handle hWnd);
-    bool DeregisterShellNotify();
-    Handle GetSpecialFolderItem(Handle hOwner, int folder);
-    std::wstring GetItemDisplayName(Handle pidl);
-    std::wstring GetItemPath(Handle pidl);
-    std::uint32_t m_hShellNotify = 0;
-    Handle m_pidlDesktop = 0;
-
-    // Volume polling.
     void Timer7_Timer();
     void PollDrives();
     void SnapshotDriveLabels();
-    std::wstring GetVolumeLabel(const std::wstring& sDrive);
-    VolumeInfo GetVolumeInfo(const std::wstring& sDrive);
-    std::array<std::wstring, 6> m_sDriveLabels;
 
     // Insertion handler and the Shift-key method.
     void ReportArrival(const std::wstring& sPath);
@@ -124,15 +105,8 @@ public:
 
     // Autorun process termination.
     void StartAutorunTermination();
-    void ReadAutorunProgramName();
     void Timer1_Timer();
-    void TerminateAutorunProcess(const std::wstring& sName);
-    void KillProcessById(std::uint32_t lProcessId);
-    std::uint32_t GetPlatformId();
-    std::wstring m_sAutorunProgram;
-    std::int32_t m_lTerminateStart = 0;
-    std::wstring m_sTerminateDrive;  // root of the disc whose program the window ends
-    ProcessPathCache m_processPaths;
+    AutorunTermination m_termination;
 
     // Default DVD command. False when nothing could be started.
     bool RunDefaultDvdCommand();
@@ -140,7 +114,7 @@ public:
 private:
     Handle WindowHandle() const { return m_form ? m_form->WindowHandle() : 0; }
     void ReleaseShiftKey();
-    bool IsNormalState() const;
+    std::vector<std::wstring> DriveEntries() const;
 
     Platform& m_platform;
     SettingsStore m_settings;
@@ -149,13 +123,8 @@ private:
     bool m_bResizedOnce = false;
     bool m_bExited = false;
 
-    // Shell-notification detection.
-    // WindowProc's address as the system calls it; made on the first hook and kept.
-    Handle m_hookProcedure = 0;
-    // Cancels a shell registration still held when the window object goes away.
-    struct ShellNotifyGuard {
-        Form1& owner;
-        ~ShellNotifyGuard();
-    };
-    ShellNotifyGuard m_shellNotifyGuard{*this};
+    VolumePoller m_volumePoller;
+    WindowHook m_windowHook;
+    // Last: a registration still held is cancelled before anything else of the window goes.
+    ShellNotification m_shellNotification;
 };

@@ -10,8 +10,6 @@ long HalfOfRounded(double twips) { return static_cast<long>(std::nearbyint(twips
 
 }  // namespace
 
-bool Form1::IsNormalState() const { return m_form && !m_form->IsMinimized(); }
-
 void Form1::RestoreFromTray() {
     m_bChangingState = true;
     if (m_form) {

@@ -1,47 +1,44 @@
-#include "app/Form1.h"
+#include "detect/WindowHook.h"
 
 namespace {
 // Holds the procedure that was in place before ours; its presence is the hooked state.
 const wchar_t kOldWndProc[] = L"OldWndProc";
 }  // namespace
 
-std::intptr_t Form1::WindowProc(Handle hWnd, std::uint32_t uMsg, std::uintptr_t wParam,
-                                std::intptr_t lParam) {
-    WindowHookApi& hooks = m_platform.hooks;
+std::intptr_t WindowHook::WindowProc(Handle hWnd, std::uint32_t uMsg, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
     // Read first: WM_NCDESTROY removes the property before the message is passed on.
-    const Handle previous = hooks.GetPropW(hWnd, kOldWndProc);
+    const Handle previous = hooks_.GetPropW(hWnd, kOldWndProc);
     try {
         if (uMsg == kWmNcDestroy)
             UnhookWindowProc(hWnd);
         else if (uMsg == kWmShellNotify)
-            NotificationReceipt(wParam, lParam);
+            onNotification_(wParam, lParam);
     } catch (...) {
         // A failed report ends quietly; the window still gets its message.
     }
-    return hooks.CallWindowProcW(previous, hWnd, uMsg, wParam, lParam);
+    return hooks_.CallWindowProcW(previous, hWnd, uMsg, wParam, lParam);
 }
 
-bool Form1::HookWindowProc(Handle hWnd) {
-    WindowHookApi& hooks = m_platform.hooks;
-    if (hooks.GetPropW(hWnd, kOldWndProc) != 0) return false;
+bool WindowHook::HookWindowProc(Handle hWnd) {
+    if (hooks_.GetPropW(hWnd, kOldWndProc) != 0) return false;
     if (m_hookProcedure == 0) {
-        m_hookProcedure = hooks.HookProcedure(
+        m_hookProcedure = hooks_.HookProcedure(
             [this](Handle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
                 return WindowProc(window, message, wParam, lParam);
             });
     }
-    const Handle previous = hooks.SetWindowProc(hWnd, m_hookProcedure);
+    const Handle previous = hooks_.SetWindowProc(hWnd, m_hookProcedure);
     if (previous == 0) return false;
-    if (hooks.SetPropW(hWnd, kOldWndProc, previous)) return true;
+    if (hooks_.SetPropW(hWnd, kOldWndProc, previous)) return true;
     // Without the property nothing could ever unhook the window: undo at once.
-    hooks.SetWindowProc(hWnd, previous);
+    hooks_.SetWindowProc(hWnd, previous);
     return false;
 }
 
-bool Form1::UnhookWindowProc(Handle hWnd) {
-    WindowHookApi& hooks = m_platform.hooks;
-    const Handle previous = hooks.GetPropW(hWnd, kOldWndProc);
+bool WindowHook::UnhookWindowProc(Handle hWnd) {
+    const Handle previous = hooks_.GetPropW(hWnd, kOldWndProc);
     if (previous == 0) return false;
-    if (hooks.RemovePropW(hWnd, kOldWndProc) == 0) return false;
-    return hooks.SetWindowProc(hWnd, previous) != 0;
+    if (hooks_.RemovePropW(hWnd, kOldWndProc) == 0) return false;
+    return hooks_.SetWindowProc(hWnd, previous) != 0;
 }

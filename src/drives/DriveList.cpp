@@ -1,46 +1,17 @@
-#include "app/Form1.h"
-#include "drives/DriveSelection.h"
+#include "drives/DriveList.h"
 
-void Form1::FillDriveList() {
-    List1.Clear();
+std::vector<std::wstring> CdromDriveEntries(FileSystemApi& files) {
+    std::vector<std::wstring> entries;
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
         const std::wstring root = std::wstring(1, letter) + L":\\";
-        if (m_platform.files.GetDriveTypeW(root) == kDriveCdrom) List1.AddItem(std::wstring(1, letter) + L":");
+        if (files.GetDriveTypeW(root) == kDriveCdrom) entries.push_back(std::wstring(1, letter) + L":");
     }
+    return entries;
 }
 
-void Form1::LoadDriveSelection() {
-    const std::wstring stored = m_settings.ReadText(L"Drivelist");
-    if (stored.empty())
-        SelectAllDrives();
-    else if (stored == kNoDrivesSelected)
-        DeselectAllDrives();
-    else
-        ApplyDriveSelection();
+std::optional<int> FindDriveEntry(const std::vector<std::wstring>& entries, const std::wstring& path) {
+    const std::wstring drive = path.substr(0, 2);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].substr(0, 2) == drive) return static_cast<int>(i);
+    return std::nullopt;
 }
-
-void Form1::SelectAllDrives() {
-    for (int i = 0; i < List1.ListCount(); ++i) List1.SetSelected(i, true);
-}
-
-void Form1::DeselectAllDrives() {
-    for (int i = 0; i < List1.ListCount(); ++i) List1.SetSelected(i, false);
-}
-
-void Form1::ApplyDriveSelection() {
-    const std::wstring stored = m_settings.ReadText(L"Drivelist");
-    for (int i = 0; i < List1.ListCount(); ++i)
-        if (DriveSelectedBy(List1.List(i), stored)) List1.SetSelected(i, true);
-}
-
-void Form1::SaveDriveSelection() {
-    std::vector<std::wstring> entries;
-    std::vector<bool> selected;
-    for (int i = 0; i < List1.ListCount(); ++i) {
-        entries.push_back(List1.List(i));
-        selected.push_back(List1.Selected(i));
-    }
-    m_settings.WriteText(L"Drivelist", FormatDriveSelection(entries, selected));
-}
-
-void Form1::List1_Click() { SaveDriveSelection(); }

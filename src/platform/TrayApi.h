@@ -17,6 +17,9 @@ struct NotifyIconRecord {
     std::wstring szTip;
 };
 
+// The icon's callback message: WM_MOUSEMOVE's number, as the program has always used.
+constexpr std::uint32_t kTrayCallbackMessage = 0x200;
+
 constexpr std::uint32_t kNimAdd = 0;
 constexpr std::uint32_t kNimModify = 1;
 constexpr std::uint32_t kNimDelete = 2;
@@ -24,6 +27,16 @@ constexpr std::uint32_t kNimDelete = 2;
 struct TrayMenuItem {
     std::wstring caption;  // "-" is a separator
     bool visible = true;
+};
+
+// What the icon's hidden window reports to the component that owns the icon.
+class TrayWindowEvents {
+public:
+    virtual ~TrayWindowEvents() = default;
+    // The shell's callback message, with the mouse message from lParam.
+    virtual void OnCallback(std::uint32_t mouseMessage) = 0;
+    // Explorer (re)started its taskbar, so the icon must be added again.
+    virtual void OnTaskbarCreated() = 0;
 };
 
 // The hidden window that owns the icon, as its component sees it.

@@ -1,4 +1,5 @@
-#include "app/Form1.h"
+#include "suppress/DefaultDvdCommand.h"
+
 #include "settings/Registry.h"
 
 namespace {
@@ -10,11 +11,10 @@ constexpr int kShowMinimized = 2;
 
 // The verb and its command are used exactly as registered: the user's player gets the
 // command line it asked for, placeholders included.
-bool Form1::RunDefaultDvdCommand() {
-    RegistryApi& registry = m_platform.registry;
+bool RunDefaultDvdCommand(RegistryApi& registry, ProcessApi& processes) {
     const std::wstring verb = Registry::ReadTextValue(registry, kHkeyClassesRoot, kDvdShellKey, L"", L"");
     const std::wstring commandKey = std::wstring(kDvdShellKey) + L"\\" + verb + L"\\command";
     const std::wstring command = Registry::ReadTextValue(registry, kHkeyClassesRoot, commandKey, L"", L"");
     if (command.empty()) return false;
-    return m_platform.processes.StartCommandLine(command, kShowMinimized);
+    return processes.StartCommandLine(command, kShowMinimized);
 }

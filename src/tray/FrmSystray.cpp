@@ -14,7 +14,7 @@ void FrmSystray::Load() {
     m_nid.hWnd = window_->WindowHandle();
     m_nid.uID = static_cast<std::uint32_t>(icon);
     m_nid.uFlags = 7;  // message, icon and tip
-    m_nid.uCallbackMessage = kCallbackMessage;
+    m_nid.uCallbackMessage = kTrayCallbackMessage;
     m_nid.hIcon = icon;
     m_nid.szTip = MakeTipField(system_.FileDescription());
     m_nid.cbSize = kIconRecordSize;

@@ -14,10 +14,10 @@ struct MenuIndexOverflow {};
 
 // The notification-area icon: a hidden window of its own that holds the icon record,
 // turns the shell's mouse callbacks into events and owns a popup menu of keyed items.
-class FrmSystray {
+class FrmSystray : public TrayWindowEvents {
 public:
     FrmSystray(UiApi& ui, SystemApi& system);
-    ~FrmSystray();
+    ~FrmSystray() override;
     FrmSystray(const FrmSystray&) = delete;
     FrmSystray& operator=(const FrmSystray&) = delete;
 
@@ -31,10 +31,8 @@ public:
     // Closes the window, which deletes the icon.
     void Unload();
 
-    // From the window: the shell's callback message, with the mouse message from lParam.
-    void OnCallback(std::uint32_t mouseMessage);
-    // From the window: Explorer (re)started its taskbar, so the icon must be added again.
-    void OnTaskbarCreated();
+    void OnCallback(std::uint32_t mouseMessage) override;
+    void OnTaskbarCreated() override;
 
     std::function<void(std::int32_t eButton)> SysTrayMouseDown;
     std::function<void(std::int32_t eButton)> SysTrayMouseUp;
@@ -45,7 +43,6 @@ public:
     const NotifyIconRecord& IconRecord() const { return m_nid; }
     bool Loaded() const { return window_ != nullptr; }
 
-    static constexpr std::uint32_t kCallbackMessage = 0x200;
     static constexpr std::uint32_t kIconRecordSize = 88;
 
 private:

@@ -22,10 +22,10 @@ private:
 
 class FakeUi : public UiApi {
 public:
-    std::unique_ptr<TrayWindowPeer> CreateTrayWindow(FrmSystray&) override {
+    std::unique_ptr<TrayWindowPeer> CreateTrayWindow(TrayWindowEvents&) override {
         return std::make_unique<FakeTrayWindow>(popups);
     }
-    void ShowAboutModal(Abouts&) override {}
+    void ShowAboutModal(AboutView&) override {}
     int popups = 0;
 };
 

@@ -9,7 +9,7 @@
 #include "harness/ShiftKey.h"
 #include "harness/RegistryState.h"
 #include "harness/TrayhushWindows.h"
-#include "platform/win32/Win32App.h"
+#include "program/Win32App.h"
 
 namespace {
 

@@ -23,12 +23,12 @@ TEST(DriveWin32, ADiscIsHandledWhateverTheAttributesOfItsFiles) {
         for (const wchar_t* path : {L"AUTORUN.INF", L"VIDEO_TS\\VIDEO_TS.IFO"})
             ASSERT_TRUE(::SetFileAttributesW((cd.disc.Path() + L"\\" + path).c_str(), attributes));
         cd.form.Timer1.SetEnabled(false);
-        cd.form.m_sAutorunProgram = L"EARLIER.EXE";
+        cd.form.m_termination.m_sAutorunProgram = L"EARLIER.EXE";
 
         cd.form.ReportArrival(cd.Root());
 
         EXPECT_TRUE(cd.form.Timer1.Enabled()) << "attributes " << attributes;
-        EXPECT_EQ(cd.form.m_sAutorunProgram, L"SETUP.EXE") << "attributes " << attributes;
+        EXPECT_EQ(cd.form.m_termination.m_sAutorunProgram, L"SETUP.EXE") << "attributes " << attributes;
     }
 }
 

@@ -133,8 +133,8 @@ TEST(ProcessApiWin32, TheListingAndTheImageNameFindAProgramWithoutAModuleList) {
     ASSERT_FALSE(api.EnumProcessModuleHandles(process, &module, sizeof module, &needed))
         << "Wine now lists a suspended process's modules: this test no longer shows the fallback";
     DiscOnCdDrive cd;  // a window that ends programs through the real calls
-    cd.form.m_sTerminateDrive = path.substr(0, 3);
-    cd.form.TerminateAutorunProcess(L"TH_SLEEPER.EXE");
+    cd.form.m_termination.m_sTerminateDrive = path.substr(0, 3);
+    cd.form.m_termination.TerminateAutorunProcess(L"TH_SLEEPER.EXE");
     DWORD exitCode = 99;
     ASSERT_TRUE(suspended.WaitForExit(10000, &exitCode)) << "not found by its image's path";
     EXPECT_EQ(exitCode, 0u);

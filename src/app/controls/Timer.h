@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "app/controls/ControlPeer.h"
+#include "platform/ControlPeer.h"
 
 // A timer that raises Tick every Interval ms while enabled. Enabling a stopped timer
 // starts the count anew; enabling a running one changes nothing.

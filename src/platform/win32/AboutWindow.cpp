@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "about/Abouts.h"
 #include "platform/win32/CommonControls.h"
 #include "platform/win32/Dpi.h"
 #include "platform/win32/MessageLoop.h"
@@ -46,7 +45,7 @@ constexpr TwipsRect kCloseButton{4200, 1320, 1095, 375};
 
 }  // namespace
 
-AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, Abouts& about)
+AboutWindow::AboutWindow(HINSTANCE instance, HWND owner, AboutView& about)
     : about_(about), owner_(owner) {
     InitCommonControlsOnDemand(ICC_WIN95_CLASSES);
     EnsureWindowClass(instance, kAboutWindowClass, OwnedWindowProcedure<AboutWindow>, nullptr,
@@ -75,11 +74,11 @@ void AboutWindow::CreateControls(HINSTANCE instance) {
         switch (id) {
             case kNameLabel: return L"Trayhush";
             case kVersionLabel: return about_.VersionLabel();
-            case kMakerLabel: return kMakerLine;
+            case kMakerLabel: return about_.MakerLine();
             case kBugLabel: return L"Bug Reporting And Comments:";
-            case IDC_LINK_MAIL: return kMailAddress;
+            case IDC_LINK_MAIL: return about_.MailAddress();
             case kUpdatesLabel: return L"Updates To Be Found At:";
-            case IDC_LINK_HOME: return kHomePageAddress;
+            case IDC_LINK_HOME: return about_.HomePageAddress();
             default: return L"";
         }
     };

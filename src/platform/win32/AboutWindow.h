@@ -3,16 +3,15 @@
 
 #include <vector>
 
+#include "platform/UiApi.h"
 #include "platform/win32/UiHandles.h"
-
-class Abouts;
 
 // The About box, built in code: name, version, maker, the mail and home-page links and a
 // Close button, laid out in twips for the window's DPI.
 class AboutWindow {
 public:
     // Creates the box hidden; owner may be 0.
-    AboutWindow(HINSTANCE instance, HWND owner, Abouts& about);
+    AboutWindow(HINSTANCE instance, HWND owner, AboutView& about);
     ~AboutWindow();
     AboutWindow(const AboutWindow&) = delete;
     AboutWindow& operator=(const AboutWindow&) = delete;
@@ -42,7 +41,7 @@ private:
     LRESULT OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
-    Abouts& about_;
+    AboutView& about_;
     HWND owner_;
     bool ownerWasEnabled_ = false;
     HWND window_ = nullptr;

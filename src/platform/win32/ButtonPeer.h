@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/controls/ControlPeer.h"
+#include "platform/ControlPeer.h"
 
 // A real check box or group box behind a headless CheckBox or GroupFrame.
 class ButtonPeer : public ControlPeer {

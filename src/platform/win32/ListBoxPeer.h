@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/controls/ControlPeer.h"
+#include "platform/ControlPeer.h"
 
 // A real multiple-selection list box behind a headless ListBox.
 class ListBoxPeer : public ControlPeer {

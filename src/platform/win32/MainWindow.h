@@ -5,20 +5,17 @@
 #include <memory>
 #include <vector>
 
-#include "platform/FormPeer.h"
+#include "platform/FormEvents.h"
 #include "platform/win32/ListBoxPeer.h"
 #include "platform/win32/UiHandles.h"
 #include "platform/win32/WindowTimer.h"
 
-class CheckBox;
-class Form1;
-
-// The main window: Form1's options panel, drive list, hidden signal field and timers over
-// a real window. It is created hidden; sizes and positions that Form1 sees are in twips.
+// The main window: the form's options panel, drive list, hidden signal field and timers
+// over a real window. It is created hidden; sizes and positions the form sees are in twips.
 class MainWindow : public FormPeer {
 public:
     // Creates the hidden window and binds it, its timers and its signal field to form.
-    MainWindow(HINSTANCE instance, Form1& form);
+    MainWindow(HINSTANCE instance, FormEvents& form);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -60,10 +57,9 @@ private:
     // Fonts and control positions for a DPI; returns the window size in pixels.
     SIZE LayOut(unsigned dpi);
     RECT MonitorRect() const;
-    CheckBox* CheckBoxOf(int id);
+    void BindPeer(FormControl control, std::unique_ptr<ControlPeer> peer);
 
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
-    void OnCheckBoxClicked(int id);
     void OnListSelectionChanged();
     LRESULT OnTimer(WPARAM id);
     LRESULT OnSize();
@@ -73,7 +69,7 @@ private:
     LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFocus();
 
-    Form1& form_;
+    FormEvents& form_;
     HINSTANCE instance_;
     HWND window_ = nullptr;
     bool panelCreated_ = false;

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/FormEvents.h"
 #include "platform/win32/Dpi.h"
 
 enum class PanelControlKind { CheckBox, GroupBox, ListBox, SignalField };
@@ -10,6 +11,7 @@ enum class PanelControlKind { CheckBox, GroupBox, ListBox, SignalField };
 // One control of the main window, in its design units.
 struct PanelControl {
     int id;
+    FormControl control;  // the form's control it shows
     PanelControlKind kind;
     int containerId;  // 0: the window itself, else the id of the group box that holds it
     TwipsRect rect;   // relative to the container
@@ -21,6 +23,9 @@ constexpr int kPanelClientHeightTwips = 2895;
 
 // The controls in tab order, which is also the order they are created in.
 const std::vector<PanelControl>& OptionsPanelControls();
+
+// The control with this id, or null.
+const PanelControl* PanelControlOf(int id);
 
 // A control's rectangle in the window's client area, in twips.
 TwipsRect ClientTwipsRect(const PanelControl& control);

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/controls/ControlPeer.h"
+#include "platform/ControlPeer.h"
 
 // The hidden window whose text is the headless TextBox's: the drive last reported, which
 // other programs can read with WM_GETTEXT.

@@ -5,7 +5,6 @@
 #include "platform/win32/TrayIconData.h"
 #include "platform/win32/TrayPopupMenu.h"
 #include "platform/win32/WindowProcedure.h"
-#include "tray/FrmSystray.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ HICON DefaultWindowIcon() { return LoadIconW(nullptr, IDI_APPLICATION); }
 
 }  // namespace
 
-TrayWindow::TrayWindow(HINSTANCE instance, FrmSystray& component) : component_(component) {
+TrayWindow::TrayWindow(HINSTANCE instance, TrayWindowEvents& component) : component_(component) {
     EnsureWindowClass(instance, kTrayWindowClass, OwnedWindowProcedure<TrayWindow>,
                       DefaultWindowIcon(), nullptr);
     TaskbarCreatedMessage();
@@ -73,7 +72,7 @@ LRESULT TrayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_NCCREATE:
             window_ = window;
             break;
-        case FrmSystray::kCallbackMessage:
+        case kTrayCallbackMessage:
             return OnIconCallback(lParam);
         case WM_NCDESTROY:
             window_ = nullptr;

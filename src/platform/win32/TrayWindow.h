@@ -3,15 +3,13 @@
 
 #include "platform/TrayApi.h"
 
-class FrmSystray;
-
 // The tray component's hidden window: it owns nothing visible, receives the shell's
 // callbacks for the icon and the taskbar's "TaskbarCreated" broadcast, and pops up the
 // component's menu. A top-level window (not message-only), since broadcasts reach only
 // those.
 class TrayWindow : public TrayWindowPeer {
 public:
-    TrayWindow(HINSTANCE instance, FrmSystray& component);
+    TrayWindow(HINSTANCE instance, TrayWindowEvents& component);
     ~TrayWindow() override;
     TrayWindow(const TrayWindow&) = delete;
     TrayWindow& operator=(const TrayWindow&) = delete;
@@ -29,6 +27,6 @@ private:
     LRESULT OnIconCallback(LPARAM lParam);
     LRESULT OnTaskbarCreated();
 
-    FrmSystray& component_;
+    TrayWindowEvents& component_;
     HWND window_ = nullptr;
 };

@@ -1,14 +1,13 @@
 #include "platform/win32/Win32UiApi.h"
 
-#include "about/Abouts.h"
 #include "platform/win32/AboutWindow.h"
 #include "platform/win32/TrayWindow.h"
 
-std::unique_ptr<TrayWindowPeer> Win32UiApi::CreateTrayWindow(FrmSystray& component) {
+std::unique_ptr<TrayWindowPeer> Win32UiApi::CreateTrayWindow(TrayWindowEvents& component) {
     return std::make_unique<TrayWindow>(instance_, component);
 }
 
-void Win32UiApi::ShowAboutModal(Abouts& about) {
+void Win32UiApi::ShowAboutModal(AboutView& about) {
     // The tray menu still works while the box is shown: it asks for the box again.
     if (IsWindow(shownAbout_)) {
         SetForegroundWindow(shownAbout_);

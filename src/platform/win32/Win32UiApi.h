@@ -11,8 +11,8 @@ public:
     // The window that the About box keeps disabled while it is shown; 0 for none.
     void SetOwnerWindow(HWND owner) { owner_ = owner; }
 
-    std::unique_ptr<TrayWindowPeer> CreateTrayWindow(FrmSystray& component) override;
-    void ShowAboutModal(Abouts& about) override;
+    std::unique_ptr<TrayWindowPeer> CreateTrayWindow(TrayWindowEvents& component) override;
+    void ShowAboutModal(AboutView& about) override;
 
 private:
     HINSTANCE instance_;

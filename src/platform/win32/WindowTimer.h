@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/controls/ControlPeer.h"
+#include "platform/ControlPeer.h"
 
 // A window timer behind a headless Timer: WM_TIMER with this id reaches the window.
 class WindowTimer : public TimerPeer {

@@ -2,7 +2,7 @@
 
 #include "platform/win32/CrashGuard.h"
 #include "platform/win32/ErrorMode.h"
-#include "platform/win32/Win32App.h"
+#include "program/Win32App.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SuppressCriticalErrorDialogs();

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/Form1.h"
+#include "app/FormBinding.h"
 #include "platform/Platform.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/UiHandles.h"
@@ -51,5 +52,6 @@ private:
     UniqueIcon smallDiscs_[2];
     UniqueIcon largeDiscs_[2];
     Form1 form_;
+    FormBinding binding_{form_};
     std::unique_ptr<MainWindow> window_;
 };

@@ -1,22 +1,8 @@
-#include "platform/win32/Win32App.h"
+#include "program/Win32App.h"
 
-#include "platform/win32/Dpi.h"
+#include "platform/win32/IconResource.h"
 #include "platform/win32/MessageLoop.h"
 #include "resource_ids.h"
-
-namespace {
-
-// The image of the icon resource that the system draws at these metrics for the screen's
-// DPI: SM_CXSMICON for the notification area and the caption, SM_CXICON for Alt+Tab.
-UniqueIcon LoadIconAtMetric(HINSTANCE instance, int id, int widthMetric, int heightMetric) {
-    const unsigned dpi = SystemDpi();
-    return UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                                    SystemMetricForDpi(widthMetric, dpi),
-                                                    SystemMetricForDpi(heightMetric, dpi),
-                                                    LR_DEFAULTCOLOR)));
-}
-
-}  // namespace
 
 Win32App::Win32App(HINSTANCE instance)
     : instance_(instance),
@@ -44,7 +30,7 @@ bool Win32App::Start() {
     // The claim is kept, so start-up's own check finds it already held.
     if (!system_.ClaimSingleInstance()) return false;
     LoadTrayImages();
-    window_ = std::make_unique<MainWindow>(instance_, form_);
+    window_ = std::make_unique<MainWindow>(instance_, binding_);
     ui_.SetOwnerWindow(window_->Hwnd());
     if (!form_.Form_Load()) return false;
     window_->FirstDisplay();

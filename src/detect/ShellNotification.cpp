@@ -1,0 +1,73 @@
+#include "detect/ShellNotification.h"
+
+#include "detect/StripAtNull.h"
+
+namespace {
+// Every source level the shell knows, every event kind: the filtering is ours.
+constexpr int kAllSources = 0xFF;
+constexpr std::int32_t kAllEvents = -1;  // 0xFFFFFFFF
+constexpr std::int32_t kRecursive = -1;  // true with all bits set
+}  // namespace
+
+ShellNotification::~ShellNotification() {
+    try {
+        DeregisterShellNotify();
+        // A refused cancellation leaves the item with us, and nobody else will free it.
+        if (m_pidlDesktop != 0) shell_.CoTaskMemFree(m_pidlDesktop);
+    } catch (...) {
+    }
+}
+
+bool ShellNotification::RegisterShellNotify(Handle hWnd) {
+    if (m_hShellNotify != 0) return false;
+    // The desktop is the root of the shell namespace: watching it recursively sees every drive.
+    m_pidlDesktop = GetSpecialFolderItem(0, kCsidlDesktop);
+    if (m_pidlDesktop == 0) return false;
+    const ChangeNotifyEntry entry{m_pidlDesktop, kRecursive};
+    m_hShellNotify = shell_.SHChangeNotifyRegister(hWnd, kAllSources, kAllEvents, kWmShellNotify, 1, &entry);
+    if (m_hShellNotify != 0) return true;
+    // Nothing refers to the item without a registration, and a later attempt makes its own.
+    shell_.CoTaskMemFree(m_pidlDesktop);
+    m_pidlDesktop = 0;
+    return false;
+}
+
+bool ShellNotification::DeregisterShellNotify() {
+    if (m_hShellNotify == 0) return false;
+    // Refused: keep both, the registration may still be live and can be cancelled later.
+    if (!shell_.SHChangeNotifyDeregister(m_hShellNotify)) return false;
+    m_hShellNotify = 0;
+    shell_.CoTaskMemFree(m_pidlDesktop);
+    m_pidlDesktop = 0;
+    return true;
+}
+
+std::wstring ShellNotification::InsertedPath(std::uintptr_t wParam, std::intptr_t lParam) {
+    Handle firstItem = 0;
+    Handle secondItem = 0;
+    // The record lives only while the shell's message is being handled: copy it now.
+    if (!shell_.ReadNotifyRecord(wParam, &firstItem, &secondItem)) firstItem = 0;
+    // The whole code is compared: a media insertion combined with any other bit is not one.
+    if (lParam != static_cast<std::intptr_t>(kShcneMediaInserted) || firstItem == 0) return L"";
+    // An item without a display name is not something the user could have inserted.
+    if (GetItemDisplayName(firstItem).empty()) return L"";
+    return GetItemPath(firstItem);
+}
+
+Handle ShellNotification::GetSpecialFolderItem(Handle hOwner, int folder) {
+    Handle item = 0;
+    if (shell_.SHGetSpecialFolderLocation(hOwner, folder, &item) != 0) return 0;
+    return item;
+}
+
+std::wstring ShellNotification::GetItemDisplayName(Handle pidl) {
+    std::wstring name;
+    if (!shell_.GetDisplayNameOf(pidl, &name)) return L"";
+    return StripAtNull(name);
+}
+
+std::wstring ShellNotification::GetItemPath(Handle pidl) {
+    wchar_t path[260] = {};
+    if (!shell_.SHGetPathFromIDListW(pidl, path)) return L"";
+    return StripAtNull(std::wstring(path, 260));
+}
