@@ -93,17 +93,17 @@ public:
     void subclassit();
     void unsubclassit();
     void NotificationReceipt(std::uintptr_t wParam, std::intptr_t lParam);
-    std::intptr_t WindowProc(Handle hWnd, std::uint32_t uMsg, std::uintptr_t wParam,
+    std::intptr_t WindowProc(Window hWnd, std::uint32_t uMsg, std::uintptr_t wParam,
                              std::intptr_t lParam);
-    bool HookWindowProc(Handle hWnd);
-    bool UnhookWindowProc(Handle hWnd);
-    bool RegisterShellNotify(Handle hWnd);
+    bool HookWindowProc(Window hWnd);
+    bool UnhookWindowProc(Window hWnd);
+    bool RegisterShellNotify(Window hWnd);
     bool DeregisterShellNotify();
-    Handle GetSpecialFolderItem(Handle hOwner, int folder);
-    std::wstring GetItemDisplayName(Handle pidl);
-    std::wstring GetItemPath(Handle pidl);
+    ItemList GetSpecialFolderItem(Window hOwner, int folder);
+    std::wstring GetItemDisplayName(ItemList pidl);
+    std::wstring GetItemPath(ItemList pidl);
     std::uint32_t m_hShellNotify = 0;
-    Handle m_pidlDesktop = 0;
+    ItemList m_pidlDesktop = 0;
 
     // Volume polling.
     void Timer7_Timer();
@@ -138,7 +138,7 @@ public:
     bool RunDefaultDvdCommand();
 
 private:
-    Handle WindowHandle() const { return m_form ? m_form->WindowHandle() : 0; }
+    Window WindowHandle() const { return m_form ? m_form->WindowHandle() : 0; }
     void ReleaseShiftKey();
     bool IsNormalState() const;
 
@@ -151,7 +151,7 @@ private:
 
     // Shell-notification detection.
     // WindowProc's address as the system calls it; made on the first hook and kept.
-    Handle m_hookProcedure = 0;
+    WindowProcedure m_hookProcedure = 0;
     // Cancels a shell registration still held when the window object goes away.
     struct ShellNotifyGuard {
         Form1& owner;

@@ -1,20 +1,17 @@
 #include "app/Form1.h"
 
 namespace {
-// Every source level the shell knows, every event kind: the filtering is ours.
-constexpr int kAllSources = 0xFF;
-constexpr std::int32_t kAllEvents = -1;  // 0xFFFFFFFF
 constexpr std::int32_t kRecursive = -1;  // true with all bits set
 }  // namespace
 
-bool Form1::RegisterShellNotify(Handle hWnd) {
+bool Form1::RegisterShellNotify(Window hWnd) {
     if (m_hShellNotify != 0) return false;
     // The desktop is the root of the shell namespace: watching it recursively sees every drive.
     m_pidlDesktop = GetSpecialFolderItem(0, kCsidlDesktop);
     if (m_pidlDesktop == 0) return false;
     const ChangeNotifyEntry entry{m_pidlDesktop, kRecursive};
     m_hShellNotify =
-        m_platform.shell.SHChangeNotifyRegister(hWnd, kAllSources, kAllEvents, kWmShellNotify, 1, &entry);
+        m_platform.shell.SHChangeNotifyRegister(hWnd, kShcnrfAllSources, kShcneAllEventsAndInterrupt, kWmShellNotify, 1, &entry);
     if (m_hShellNotify != 0) return true;
     // Nothing refers to the item without a registration, and a later attempt makes its own.
     m_platform.shell.CoTaskMemFree(m_pidlDesktop);
@@ -33,8 +30,8 @@ bool Form1::DeregisterShellNotify() {
 }
 
 void Form1::NotificationReceipt(std::uintptr_t wParam, std::intptr_t lParam) {
-    Handle firstItem = 0;
-    Handle secondItem = 0;
+    ItemList firstItem = 0;
+    ItemList secondItem = 0;
     // The record lives only while the shell's message is being handled: copy it now.
     if (!m_platform.shell.ReadNotifyRecord(wParam, &firstItem, &secondItem)) firstItem = 0;
     std::wstring path;
@@ -46,8 +43,8 @@ void Form1::NotificationReceipt(std::uintptr_t wParam, std::intptr_t lParam) {
     ReportArrival(path);
 }
 
-Handle Form1::GetSpecialFolderItem(Handle hOwner, int folder) {
-    Handle item = 0;
+ItemList Form1::GetSpecialFolderItem(Window hOwner, int folder) {
+    ItemList item = 0;
     if (m_platform.shell.SHGetSpecialFolderLocation(hOwner, folder, &item) != 0) return 0;
     return item;
 }

@@ -1,7 +1,6 @@
 #include "app/Form1.h"
 #include "suppress/AutorunInf.h"
 #include "suppress/ProcessScan.h"
-#include "suppress/ScopedProcessHandle.h"
 #include "suppress/TerminationWindow.h"
 
 void Form1::StartAutorunTermination() {
@@ -40,7 +39,7 @@ void Form1::TerminateAutorunProcess(const std::wstring& sName) {
 
 void Form1::KillProcessById(std::uint32_t lProcessId) {
     ProcessApi& processes = m_platform.processes;
-    ScopedProcessHandle process(processes, processes.OpenProcess(kProcessTerminate, false, lProcessId));
+    UniqueProcessHandle process(processes.OpenProcess(kProcessTerminate, false, lProcessId), processes);
     if (process) processes.TerminateProcess(process.Get(), 0);
 }
 

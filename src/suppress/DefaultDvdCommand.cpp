@@ -4,7 +4,6 @@
 namespace {
 
 const wchar_t kDvdShellKey[] = L"DVD\\shell";
-constexpr int kShowMinimized = 2;
 
 }  // namespace
 
@@ -16,5 +15,5 @@ bool Form1::RunDefaultDvdCommand() {
     const std::wstring commandKey = std::wstring(kDvdShellKey) + L"\\" + verb + L"\\command";
     const std::wstring command = Registry::ReadTextValue(registry, kHkeyClassesRoot, commandKey, L"", L"");
     if (command.empty()) return false;
-    return m_platform.processes.StartCommandLine(command, kShowMinimized);
+    return m_platform.processes.StartCommandLine(command, kSwShowMinimized);
 }

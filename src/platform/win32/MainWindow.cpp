@@ -68,10 +68,10 @@ MainWindow::MainWindow(HINSTANCE instance, Form1& form) : form_(form), instance_
     EnsureWindowClass(instance, kSignalFieldClass, DefWindowProcW, nullptr, nullptr);
     UniqueMenu menu(LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU)));
     CreateWindowExW(kWindowExStyle, kMainWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, nullptr, menu.get(), instance, this);
+                    CW_USEDEFAULT, 0, 0, nullptr, menu.Get(), instance, this);
     if (!window_) return;
     // The window's menu bar goes with the window.
-    menu.release();
+    menu.Release();
     CreateControl(IDC_TEXT1);
     const SIZE size = LayOut(WindowDpi(window_));
     layingOut_ = true;
@@ -191,7 +191,7 @@ SIZE MainWindow::LayOut(unsigned dpi) {
         const RECT rect = ClientPixelRect(control, dpi);
         SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(hwnd, control.bold ? boldFont.get() : font.get());
+        SetWindowFont(hwnd, control.bold ? boldFont.Get() : font.Get());
     }
     // The controls hold the new fonts now; the old ones may go.
     font_ = std::move(font);
