@@ -81,7 +81,7 @@ void ScanAsBefore(ProcessPathCache& cache) {
     for (std::size_t i = 0; i < returned / sizeof(DWORD); ++i) {
         UniqueHandle process(::OpenProcess(kProcessQueryAndRead, FALSE, ids[i]));
         FILETIME created, exited, kernel, user;
-        if (!process.Valid() || !::GetProcessTimes(process.Get(), &created, &exited, &kernel, &user)) continue;
+        if (!process || !::GetProcessTimes(process.Get(), &created, &exited, &kernel, &user)) continue;
         const std::uint64_t when = (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
         if (cache.Find(ids[i], when)) continue;
         wchar_t path[MAX_PATH];

@@ -112,7 +112,7 @@ public:
     bool RunDefaultDvdCommand();
 
 private:
-    Handle WindowHandle() const { return m_form ? m_form->WindowHandle() : 0; }
+    Window WindowHandle() const { return m_form ? m_form->WindowHandle() : 0; }
     void ReleaseShiftKey();
     std::vector<std::wstring> DriveEntries() const;
 

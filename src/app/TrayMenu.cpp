@@ -25,8 +25,8 @@ void Form1::UpdateTrayIcon() {
 }
 
 void Form1::m_frmSysTray_SysTrayMouseDown(std::int32_t eButton) {
-    if (eButton == 2 && m_frmSysTray) m_frmSysTray->ShowMenu();
-    else if (eButton == 1) ToggleMainWindow();
+    if (eButton == kMkRButton && m_frmSysTray) m_frmSysTray->ShowMenu();
+    else if (eButton == kMkLButton) ToggleMainWindow();
 }
 
 void Form1::m_frmSysTray_MenuClick(std::int32_t /*lIndex*/, const std::wstring& sKey) {

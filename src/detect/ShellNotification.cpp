@@ -1,11 +1,9 @@
 #include "detect/ShellNotification.h"
 
 #include "detect/StripAtNull.h"
+#include "platform/FileSystemApi.h"
 
 namespace {
-// Every source level the shell knows, every event kind: the filtering is ours.
-constexpr int kAllSources = 0xFF;
-constexpr std::int32_t kAllEvents = -1;  // 0xFFFFFFFF
 constexpr std::int32_t kRecursive = -1;  // true with all bits set
 }  // namespace
 
@@ -18,13 +16,13 @@ ShellNotification::~ShellNotification() {
     }
 }
 
-bool ShellNotification::RegisterShellNotify(Handle hWnd) {
+bool ShellNotification::RegisterShellNotify(Window hWnd) {
     if (m_hShellNotify != 0) return false;
     // The desktop is the root of the shell namespace: watching it recursively sees every drive.
     m_pidlDesktop = GetSpecialFolderItem(0, kCsidlDesktop);
     if (m_pidlDesktop == 0) return false;
     const ChangeNotifyEntry entry{m_pidlDesktop, kRecursive};
-    m_hShellNotify = shell_.SHChangeNotifyRegister(hWnd, kAllSources, kAllEvents, kWmShellNotify, 1, &entry);
+    m_hShellNotify = shell_.SHChangeNotifyRegister(hWnd, kShcnrfAllSources, kShcneAllEventsAndInterrupt, kWmShellNotify, 1, &entry);
     if (m_hShellNotify != 0) return true;
     // Nothing refers to the item without a registration, and a later attempt makes its own.
     shell_.CoTaskMemFree(m_pidlDesktop);
@@ -43,8 +41,8 @@ bool ShellNotification::DeregisterShellNotify() {
 }
 
 std::wstring ShellNotification::InsertedPath(std::uintptr_t wParam, std::intptr_t lParam) {
-    Handle firstItem = 0;
-    Handle secondItem = 0;
+    ItemList firstItem = 0;
+    ItemList secondItem = 0;
     // The record lives only while the shell's message is being handled: copy it now.
     if (!shell_.ReadNotifyRecord(wParam, &firstItem, &secondItem)) firstItem = 0;
     // The whole code is compared: a media insertion combined with any other bit is not one.
@@ -54,20 +52,20 @@ std::wstring ShellNotification::InsertedPath(std::uintptr_t wParam, std::intptr_
     return GetItemPath(firstItem);
 }
 
-Handle ShellNotification::GetSpecialFolderItem(Handle hOwner, int folder) {
-    Handle item = 0;
+ItemList ShellNotification::GetSpecialFolderItem(Window hOwner, int folder) {
+    ItemList item = 0;
     if (shell_.SHGetSpecialFolderLocation(hOwner, folder, &item) != 0) return 0;
     return item;
 }
 
-std::wstring ShellNotification::GetItemDisplayName(Handle pidl) {
+std::wstring ShellNotification::GetItemDisplayName(ItemList pidl) {
     std::wstring name;
     if (!shell_.GetDisplayNameOf(pidl, &name)) return L"";
     return StripAtNull(name);
 }
 
-std::wstring ShellNotification::GetItemPath(Handle pidl) {
-    wchar_t path[260] = {};
+std::wstring ShellNotification::GetItemPath(ItemList pidl) {
+    wchar_t path[kMaxPath] = {};
     if (!shell_.SHGetPathFromIDListW(pidl, path)) return L"";
-    return StripAtNull(std::wstring(path, 260));
+    return StripAtNull(std::wstring(path, kMaxPath));
 }

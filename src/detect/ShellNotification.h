@@ -15,17 +15,17 @@ public:
     ShellNotification& operator=(const ShellNotification&) = delete;
 
     // False when a registration is already held or the shell refuses one.
-    bool RegisterShellNotify(Handle hWnd);
+    bool RegisterShellNotify(Window hWnd);
     bool DeregisterShellNotify();
     // The path of the medium a notification reports inserted, or "" for any other report.
     std::wstring InsertedPath(std::uintptr_t wParam, std::intptr_t lParam);
 
-    Handle GetSpecialFolderItem(Handle hOwner, int folder);
-    std::wstring GetItemDisplayName(Handle pidl);
-    std::wstring GetItemPath(Handle pidl);
+    ItemList GetSpecialFolderItem(Window hOwner, int folder);
+    std::wstring GetItemDisplayName(ItemList pidl);
+    std::wstring GetItemPath(ItemList pidl);
 
 private:
     ShellApi& shell_;
     std::uint32_t m_hShellNotify = 0;
-    Handle m_pidlDesktop = 0;
+    ItemList m_pidlDesktop = 0;
 };

@@ -16,13 +16,13 @@ public:
     WindowHook& operator=(const WindowHook&) = delete;
 
     // False when the window is hooked already or the system refuses.
-    bool HookWindowProc(Handle hWnd);
-    bool UnhookWindowProc(Handle hWnd);
-    std::intptr_t WindowProc(Handle hWnd, std::uint32_t uMsg, std::uintptr_t wParam, std::intptr_t lParam);
+    bool HookWindowProc(Window hWnd);
+    bool UnhookWindowProc(Window hWnd);
+    std::intptr_t WindowProc(Window hWnd, std::uint32_t uMsg, std::uintptr_t wParam, std::intptr_t lParam);
 
 private:
     WindowHookApi& hooks_;
     NotificationHandler onNotification_;
     // WindowProc's address as the system calls it; made on the first hook and kept.
-    Handle m_hookProcedure = 0;
+    WindowProcedure m_hookProcedure = 0;
 };

@@ -10,7 +10,7 @@
 class FileSystemApi {
 public:
     virtual ~FileSystemApi() = default;
-    // GetDriveTypeW of a root such as L"E:\\"; 5 is a CD-ROM drive.
+    // GetDriveTypeW of a root such as L"E:\\"; kDriveCdrom is a CD-ROM drive.
     virtual unsigned GetDriveTypeW(const std::wstring& root) = 0;
     // GetVolumeInformationW: on success the buffers receive NUL-terminated texts and the
     // result is non-zero; on failure the buffers are left as they were.
@@ -29,6 +29,7 @@ public:
 };
 
 constexpr unsigned kDriveCdrom = 5;
+constexpr std::uint32_t kMaxPath = 260;
 constexpr std::uint32_t kFileAttributeReadOnly = 0x1;
 constexpr std::uint32_t kFileAttributeHidden = 0x2;
 constexpr std::uint32_t kFileAttributeSystem = 0x4;

@@ -6,7 +6,7 @@
 class FormPeer {
 public:
     virtual ~FormPeer() = default;
-    virtual Handle WindowHandle() = 0;
+    virtual Window WindowHandle() = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool IsMinimized() = 0;
@@ -19,7 +19,7 @@ public:
     virtual void BringToFront() = 0;
     virtual void ShowInTaskList(bool shown) = 0;
     // The small image for the caption and the notification area, the large one for Alt+Tab.
-    virtual void SetIcon(Handle smallIcon, Handle largeIcon) = 0;
+    virtual void SetIcon(Icon smallIcon, Icon largeIcon) = 0;
     // Ends the message loop once every window of the program is gone.
     virtual void UnloadAllWindows() = 0;
     // Ends the message loop once the handlers now running have returned; the exit routine

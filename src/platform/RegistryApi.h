@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/Handle.h"
+#include "platform/Unique.h"
 #include "platform/Win32Errors.h"
 
 // The registry calls, with the W forms' arguments and failure conventions:
@@ -10,21 +11,30 @@
 class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
-    virtual long RegOpenKeyW(Handle root, const std::wstring& subKey, Handle* key) = 0;
-    virtual long RegCreateKeyW(Handle root, const std::wstring& subKey, Handle* key) = 0;
+    virtual long RegOpenKeyW(RegistryKey root, const std::wstring& subKey, RegistryKey* key) = 0;
+    virtual long RegCreateKeyW(RegistryKey root, const std::wstring& subKey, RegistryKey* key) = 0;
     // data may be null to ask for type and size only; *size is in bytes, in and out.
-    virtual long RegQueryValueExW(Handle key, const std::wstring& name, std::uint32_t* type,
+    virtual long RegQueryValueExW(RegistryKey key, const std::wstring& name, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* size) = 0;
-    virtual long RegSetValueExW(Handle key, const std::wstring& name, std::uint32_t type,
+    virtual long RegSetValueExW(RegistryKey key, const std::wstring& name, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t size) = 0;
-    virtual long RegDeleteValueW(Handle key, const std::wstring& name) = 0;
-    virtual long RegCloseKey(Handle key) = 0;
+    virtual long RegDeleteValueW(RegistryKey key, const std::wstring& name) = 0;
+    virtual long RegCloseKey(RegistryKey key) = 0;
 };
 
-// Predefined roots as 32-bit values; the Win32 layer sign-extends them on 64-bit Windows.
-constexpr Handle kHkeyClassesRoot = 0x80000000u;
-constexpr Handle kHkeyCurrentUser = 0x80000001u;
-constexpr Handle kHkeyLocalMachine = 0x80000002u;
+// Closes a key through the interface that opened it.
+struct RegistryKeyCloser {
+    RegistryKeyCloser(RegistryApi& registry) : api(&registry) {}
+    void operator()(RegistryKey key) const { api->RegCloseKey(key); }
+    RegistryApi* api;
+};
+using UniqueRegistryKey = Unique<RegistryKey, RegistryKeyCloser>;
+
+// Predefined roots as 32-bit values; the Win32 layer turns them into HKEY_CLASSES_ROOT etc.,
+// which 64-bit Windows sign-extends.
+constexpr RegistryKey kHkeyClassesRoot{0x80000000u};
+constexpr RegistryKey kHkeyCurrentUser{0x80000001u};
+constexpr RegistryKey kHkeyLocalMachine{0x80000002u};
 
 constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegExpandSz = 2;

@@ -10,16 +10,16 @@ class WindowHookApi {
 public:
     virtual ~WindowHookApi() = default;
     // SetWindowLongPtrW(window, GWLP_WNDPROC, procedure): the previous procedure, 0 on failure.
-    virtual Handle SetWindowProc(Handle window, Handle procedure) = 0;
-    virtual Handle GetPropW(Handle window, const std::wstring& name) = 0;
-    virtual bool SetPropW(Handle window, const std::wstring& name, Handle value) = 0;
-    virtual Handle RemovePropW(Handle window, const std::wstring& name) = 0;
-    virtual std::intptr_t CallWindowProcW(Handle previous, Handle window, std::uint32_t message,
+    virtual WindowProcedure SetWindowProc(Window window, WindowProcedure procedure) = 0;
+    virtual WindowProcedure GetPropW(Window window, const std::wstring& name) = 0;
+    virtual bool SetPropW(Window window, const std::wstring& name, WindowProcedure value) = 0;
+    virtual WindowProcedure RemovePropW(Window window, const std::wstring& name) = 0;
+    virtual std::intptr_t CallWindowProcW(WindowProcedure previous, Window window, std::uint32_t message,
                                           std::uintptr_t wParam, std::intptr_t lParam) = 0;
     // Address of a window procedure that hands every message to handler.
-    using Handler = std::function<std::intptr_t(Handle window, std::uint32_t message,
+    using Handler = std::function<std::intptr_t(Window window, std::uint32_t message,
                                                 std::uintptr_t wParam, std::intptr_t lParam)>;
-    virtual Handle HookProcedure(Handler handler) = 0;
+    virtual WindowProcedure HookProcedure(Handler handler) = 0;
 };
 
 constexpr std::uint32_t kWmNcDestroy = 0x82;

@@ -2,6 +2,7 @@
 
 #include "platform/win32/IconResource.h"
 #include "platform/win32/MessageLoop.h"
+#include "platform/win32/Win32Handles.h"
 #include "resource_ids.h"
 
 Win32App::Win32App(HINSTANCE instance)
@@ -20,8 +21,8 @@ void Win32App::LoadTrayImages() {
     for (int i = 0; i < 2; ++i) {
         smallDiscs_[i] = LoadIconAtMetric(instance_, ids[i], SM_CXSMICON, SM_CYSMICON);
         largeDiscs_[i] = LoadIconAtMetric(instance_, ids[i], SM_CXICON, SM_CYICON);
-        form_.Imge[i].picture = reinterpret_cast<Handle>(smallDiscs_[i].get());
-        form_.Imge[i].largePicture = reinterpret_cast<Handle>(largeDiscs_[i].get());
+        form_.Imge[i].picture = FromHicon(smallDiscs_[i].Get());
+        form_.Imge[i].largePicture = FromHicon(largeDiscs_[i].Get());
     }
 }
 

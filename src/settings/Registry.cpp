@@ -3,7 +3,6 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/ScopedKey.h"
 #include "settings/Utf16Bytes.h"
 
 namespace Registry {
@@ -11,17 +10,17 @@ namespace Registry {
 namespace {
 
 // Asks for a value's type and size without reading its data.
-bool QueryTypeAndSize(RegistryApi& api, Handle key, const std::wstring& name,
+bool QueryTypeAndSize(RegistryApi& api, RegistryKey key, const std::wstring& name,
                       std::uint32_t* type, std::uint32_t* size) {
     *type = 0;
     *size = 0;
     return api.RegQueryValueExW(key, name, type, nullptr, size) == kErrorSuccess;
 }
 
-bool TryReadNumber(RegistryApi& api, Handle root, const std::wstring& subKey,
+bool TryReadNumber(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                    const std::wstring& name, std::int32_t* number) {
-    ScopedKey key(api);
-    api.RegOpenKeyW(root, subKey, key.Out());
+    UniqueRegistryKey key(api);
+    api.RegOpenKeyW(root, subKey, key.Put());
     std::uint8_t data[4] = {};
     std::uint32_t type = 0;
     std::uint32_t size = sizeof data;
@@ -33,10 +32,10 @@ bool TryReadNumber(RegistryApi& api, Handle root, const std::wstring& subKey,
 
 }  // namespace
 
-std::wstring ReadTextValue(RegistryApi& api, Handle root, const std::wstring& subKey,
+std::wstring ReadTextValue(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                            const std::wstring& name, const std::wstring& defaultText) {
-    ScopedKey key(api);
-    api.RegOpenKeyW(root, subKey, key.Out());
+    UniqueRegistryKey key(api);
+    api.RegOpenKeyW(root, subKey, key.Put());
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     if (!QueryTypeAndSize(api, key.Get(), name, &type, &size) || type != kRegSz)
@@ -51,48 +50,48 @@ std::wstring ReadTextValue(RegistryApi& api, Handle root, const std::wstring& su
     return nul == std::wstring::npos ? text : text.substr(0, nul);
 }
 
-std::int32_t ReadNumberValue(RegistryApi& api, Handle root, const std::wstring& subKey,
+std::int32_t ReadNumberValue(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                              const std::wstring& name, std::int32_t defaultNumber) {
     std::int32_t number = defaultNumber;
     return TryReadNumber(api, root, subKey, name, &number) ? number : defaultNumber;
 }
 
-bool WriteTextValue(RegistryApi& api, Handle root, const std::wstring& subKey,
+bool WriteTextValue(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                     const std::wstring& name, const std::wstring& text) {
-    ScopedKey key(api);
-    if (api.RegCreateKeyW(root, subKey, key.Out()) != kErrorSuccess) return false;
+    UniqueRegistryKey key(api);
+    if (api.RegCreateKeyW(root, subKey, key.Put()) != kErrorSuccess) return false;
     std::vector<std::uint8_t> data = ToUtf16Bytes(text);
     data.insert(data.end(), {0, 0});
     return api.RegSetValueExW(key.Get(), name, kRegSz, data.data(),
                               static_cast<std::uint32_t>(data.size())) == kErrorSuccess;
 }
 
-bool WriteNumberValue(RegistryApi& api, Handle root, const std::wstring& subKey,
+bool WriteNumberValue(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                       const std::wstring& name, std::int32_t number) {
-    ScopedKey key(api);
-    if (api.RegCreateKeyW(root, subKey, key.Out()) != kErrorSuccess) return false;
+    UniqueRegistryKey key(api);
+    if (api.RegCreateKeyW(root, subKey, key.Put()) != kErrorSuccess) return false;
     std::uint8_t data[4];
     std::memcpy(data, &number, sizeof data);
     return api.RegSetValueExW(key.Get(), name, kRegDword, data, sizeof data) == kErrorSuccess;
 }
 
-bool RemoveValue(RegistryApi& api, Handle root, const std::wstring& subKey,
+bool RemoveValue(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                  const std::wstring& name) {
-    ScopedKey key(api);
-    if (api.RegOpenKeyW(root, subKey, key.Out()) != kErrorSuccess) return false;
+    UniqueRegistryKey key(api);
+    if (api.RegOpenKeyW(root, subKey, key.Put()) != kErrorSuccess) return false;
     return api.RegDeleteValueW(key.Get(), name) == kErrorSuccess;
 }
 
-bool HasTextValue(RegistryApi& api, Handle root, const std::wstring& subKey,
+bool HasTextValue(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                   const std::wstring& name) {
-    ScopedKey key(api);
-    api.RegOpenKeyW(root, subKey, key.Out());
+    UniqueRegistryKey key(api);
+    api.RegOpenKeyW(root, subKey, key.Put());
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     return QueryTypeAndSize(api, key.Get(), name, &type, &size) && type == kRegSz;
 }
 
-bool HasNumberValue(RegistryApi& api, Handle root, const std::wstring& subKey,
+bool HasNumberValue(RegistryApi& api, RegistryKey root, const std::wstring& subKey,
                     const std::wstring& name) {
     std::int32_t ignored = 0;
     return TryReadNumber(api, root, subKey, name, &ignored);

@@ -9,23 +9,23 @@ const wchar_t kRunValueName[] = L"Trayhush";
 namespace {
 
 // The same few steps for number and text values, by overload on the value's type.
-bool Has(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, std::int32_t) {
+bool Has(RegistryApi& api, RegistryKey root, const std::wstring& key, const std::wstring& name, std::int32_t) {
     return Registry::HasNumberValue(api, root, key, name);
 }
-bool Has(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, const std::wstring&) {
+bool Has(RegistryApi& api, RegistryKey root, const std::wstring& key, const std::wstring& name, const std::wstring&) {
     return Registry::HasTextValue(api, root, key, name);
 }
-std::int32_t Read(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, std::int32_t) {
+std::int32_t Read(RegistryApi& api, RegistryKey root, const std::wstring& key, const std::wstring& name, std::int32_t) {
     return Registry::ReadNumberValue(api, root, key, name, 0);
 }
-std::wstring Read(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name,
+std::wstring Read(RegistryApi& api, RegistryKey root, const std::wstring& key, const std::wstring& name,
                   const std::wstring&) {
     return Registry::ReadTextValue(api, root, key, name, L"");
 }
-bool Write(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name, std::int32_t value) {
+bool Write(RegistryApi& api, RegistryKey root, const std::wstring& key, const std::wstring& name, std::int32_t value) {
     return Registry::WriteNumberValue(api, root, key, name, value);
 }
-bool Write(RegistryApi& api, Handle root, const std::wstring& key, const std::wstring& name,
+bool Write(RegistryApi& api, RegistryKey root, const std::wstring& key, const std::wstring& name,
            const std::wstring& value) {
     return Registry::WriteTextValue(api, root, key, name, value);
 }

@@ -2,7 +2,6 @@
 
 #include "suppress/AutorunInf.h"
 #include "suppress/ProcessScan.h"
-#include "suppress/ScopedProcessHandle.h"
 #include "suppress/TerminationWindow.h"
 
 void AutorunTermination::Start(const std::wstring& sRoot) {
@@ -31,6 +30,6 @@ void AutorunTermination::TerminateAutorunProcess(const std::wstring& sName) {
 }
 
 void AutorunTermination::KillProcessById(std::uint32_t lProcessId) {
-    ScopedProcessHandle process(processes_, processes_.OpenProcess(kProcessTerminate, false, lProcessId));
+    UniqueProcessHandle process(processes_.OpenProcess(kProcessTerminate, false, lProcessId), processes_);
     if (process) processes_.TerminateProcess(process.Get(), 0);
 }

@@ -3,10 +3,7 @@
 #include "settings/Registry.h"
 
 namespace {
-
 const wchar_t kDvdShellKey[] = L"DVD\\shell";
-constexpr int kShowMinimized = 2;
-
 }  // namespace
 
 // The verb and its command are used exactly as registered: the user's player gets the
@@ -16,5 +13,5 @@ bool RunDefaultDvdCommand(RegistryApi& registry, ProcessApi& processes) {
     const std::wstring commandKey = std::wstring(kDvdShellKey) + L"\\" + verb + L"\\command";
     const std::wstring command = Registry::ReadTextValue(registry, kHkeyClassesRoot, commandKey, L"", L"");
     if (command.empty()) return false;
-    return processes.StartCommandLine(command, kShowMinimized);
+    return processes.StartCommandLine(command, kSwShowMinimized);
 }

@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/FileSystemApi.h"
 #include "suppress/ProcessMatch.h"
-#include "suppress/ScopedProcessHandle.h"
 
 namespace {
 
 constexpr std::size_t kModuleRoom = 50;
-constexpr std::uint32_t kPathChars = 260;
+constexpr std::uint32_t kPathChars = kMaxPath;
 
 using Kill = std::function<void(std::uint32_t)>;
 
 std::optional<std::uint32_t> ScanSnapshot(ProcessApi& api, TextApi& text, const AutorunTarget& target,
                                           const Kill& kill) {
-    ScopedProcessHandle snapshot(api, api.CreateToolhelp32Snapshot(kTh32csSnapProcess, 0));
+    UniqueProcessHandle snapshot(api.CreateToolhelp32Snapshot(kTh32csSnapProcess, 0), api);
     if (!snapshot) return std::nullopt;
     ProcessEntry entry;
     for (bool delivered = api.Process32FirstW(snapshot.Get(), &entry); delivered;
@@ -30,8 +30,8 @@ std::optional<std::uint32_t> ScanSnapshot(ProcessApi& api, TextApi& text, const 
 // The first module is the executable itself. A process whose module list cannot be read
 // (a 64-bit one seen from the 32-bit program, or one not yet initialised) still tells
 // its image's path.
-std::wstring ReadExecutablePath(ProcessApi& api, Handle process) {
-    Handle modules[kModuleRoom] = {};
+std::wstring ReadExecutablePath(ProcessApi& api, KernelHandle process) {
+    Module modules[kModuleRoom] = {};
     std::uint32_t needed = 0;
     if (!api.EnumProcessModuleHandles(process, modules, sizeof modules, &needed)) {
         std::wstring path;
@@ -53,7 +53,7 @@ std::optional<std::uint32_t> ScanProcessList(ProcessApi& api, TextApi& text, con
     for (const ProcessRecord& record : listed) {
         const std::wstring* known = cache ? cache->Find(record.processId, record.creationTime) : nullptr;
         if (known && !IsDiscAutorunProcess(text, *known, target.name, target.driveRoot)) continue;
-        ScopedProcessHandle process(api, api.OpenProcess(kProcessQueryAndRead, false, record.processId));
+        UniqueProcessHandle process(api.OpenProcess(kProcessQueryAndRead, false, record.processId), api);
         if (!process) continue;
         // The id may have passed to a new process since the listing.
         std::uint64_t created = 0;

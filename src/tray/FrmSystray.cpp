@@ -10,10 +10,10 @@ FrmSystray::~FrmSystray() { Unload(); }
 void FrmSystray::Load() {
     if (window_ || unloaded_) return;
     window_ = ui_.CreateTrayWindow(*this);
-    const Handle icon = window_->WindowIcon();
+    const Icon icon = window_->WindowIcon();
     m_nid.hWnd = window_->WindowHandle();
-    m_nid.uID = static_cast<std::uint32_t>(icon);
-    m_nid.uFlags = 7;  // message, icon and tip
+    m_nid.uID = static_cast<std::uint32_t>(icon.value);
+    m_nid.uFlags = kNifMessage | kNifIcon | kNifTip;
     m_nid.uCallbackMessage = kTrayCallbackMessage;
     m_nid.hIcon = icon;
     m_nid.szTip = MakeTipField(system_.FileDescription());
@@ -36,19 +36,19 @@ void FrmSystray::SetToolTip(const std::wstring& sTip) {
     const std::wstring field = MakeTipField(sTip);
     if (TipFieldText(field) == TipFieldText(m_nid.szTip)) return;
     m_nid.szTip = field;
-    Modify(4);
+    Modify(kNifTip);
 }
 
-Handle FrmSystray::IconHandle() {
+Icon FrmSystray::IconHandle() {
     Load();
     return m_nid.hIcon;
 }
 
-void FrmSystray::SetIconHandle(Handle hIcon) {
+void FrmSystray::SetIconHandle(Icon hIcon) {
     Load();
     if (hIcon == m_nid.hIcon) return;
     m_nid.hIcon = hIcon;
-    Modify(2);
+    Modify(kNifIcon);
 }
 
 std::int32_t FrmSystray::AddMenuItem(const std::wstring& sCaption, const std::wstring& sKey,
@@ -114,6 +114,6 @@ void FrmSystray::OnCallback(std::uint32_t mouseMessage) {
 void FrmSystray::OnTaskbarCreated() {
     if (!window_) return;
     NotifyIconRecord again = m_nid;
-    again.uFlags = 7;
+    again.uFlags = kNifMessage | kNifIcon | kNifTip;
     window_->Shell_NotifyIconW(kNimAdd, again);
 }

@@ -23,8 +23,8 @@ public:
 
     std::wstring ToolTip();
     void SetToolTip(const std::wstring& sTip);
-    Handle IconHandle();
-    void SetIconHandle(Handle hIcon);
+    Icon IconHandle();
+    void SetIconHandle(Icon hIcon);
     std::int32_t AddMenuItem(const std::wstring& sCaption, const std::wstring& sKey = L"",
                              bool bDefault = false);
     void ShowMenu();
@@ -43,7 +43,7 @@ public:
     const NotifyIconRecord& IconRecord() const { return m_nid; }
     bool Loaded() const { return window_ != nullptr; }
 
-    static constexpr std::uint32_t kIconRecordSize = 88;
+    static constexpr std::uint32_t kIconRecordSize = kNotifyIconDataV1Size32;
 
 private:
     struct MenuElement {

@@ -13,7 +13,7 @@ namespace registry_contract {
 
 inline const wchar_t kKey[] = L"Software\\TrayhushContract\\Settings";
 inline const wchar_t kMissing[] = L"Software\\TrayhushContract\\No\\Such\\Key";
-constexpr Handle kRoot = kHkeyCurrentUser;
+constexpr RegistryKey kRoot = kHkeyCurrentUser;
 
 inline std::vector<std::uint8_t> Utf16(const std::wstring& text) {
     std::vector<std::uint8_t> bytes = ToUtf16Bytes(text);
@@ -24,7 +24,7 @@ inline std::vector<std::uint8_t> Utf16(const std::wstring& text) {
 // Stores a value exactly as given, or queries one: the raw calls, around the module's rules.
 inline long Raw(RegistryApi& api, const std::wstring& subKey, const std::wstring& name, std::uint32_t* type,
                 std::vector<std::uint8_t>* data, bool write) {
-    Handle key = 0;
+    RegistryKey key = 0;
     auto size = static_cast<std::uint32_t>(data->size());
     long result = write ? api.RegCreateKeyW(kRoot, subKey, &key) : api.RegOpenKeyW(kRoot, subKey, &key);
     if (result == kErrorSuccess)
@@ -65,7 +65,7 @@ TYPED_TEST_P(RegistryContract, ReadsGiveTheValueOnlyInItsOwnTypeAndSize) {
     EXPECT_EQ(Registry::ReadNumberValue(api, kRoot, kKey, L"absent", 5), 5);
     EXPECT_EQ(Registry::ReadTextValue(api, kRoot, kMissing, L"number", L"d"), L"d");
     EXPECT_FALSE(Registry::RemoveValue(api, kRoot, kMissing, L"number"));
-    Handle key = 0;
+    RegistryKey key = 0;
     EXPECT_NE(api.RegOpenKeyW(kRoot, kMissing, &key), kErrorSuccess) << "reading or removing never creates a key";
 }
 
@@ -84,7 +84,7 @@ TYPED_TEST_P(RegistryContract, WritesCreateThePathReplaceAnyTypeAndReadBack) {
     EXPECT_EQ(stored.size(), Utf16(path).size()) << "text is stored with its NUL";
     EXPECT_TRUE(Registry::RemoveValue(api, kRoot, deep, L"Value"));
     EXPECT_FALSE(Registry::RemoveValue(api, kRoot, deep, L"Value"));
-    Handle key = 0;
+    RegistryKey key = 0;
     EXPECT_EQ(api.RegOpenKeyW(kRoot, deep, &key), kErrorSuccess) << "removing a value leaves its key";
     api.RegCloseKey(key);
 }

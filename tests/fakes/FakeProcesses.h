@@ -20,14 +20,14 @@ public:
 
     std::uint32_t GetTickCount() override { return tickCount; }
     std::uint32_t GetPlatformId() override { return platformId; }
-    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t) override {
+    KernelHandle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t) override {
         return flags == kTh32csSnapProcess ? Open(0, 0) : 0;
     }
-    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override {
+    bool Process32FirstW(KernelHandle snapshot, ProcessEntry* entry) override {
         cursors_[snapshot] = 0;
         return Process32NextW(snapshot, entry);
     }
-    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override {
+    bool Process32NextW(KernelHandle snapshot, ProcessEntry* entry) override {
         std::size_t& i = cursors_[snapshot];
         while (i < processes_.size() && !processes_[i].running) ++i;
         if (i == processes_.size()) return false;
@@ -40,33 +40,33 @@ public:
             if (p.running) processes->push_back({p.id, p.creationTime});
         return true;
     }
-    Handle OpenProcess(std::uint32_t access, bool, std::uint32_t processId) override {
+    KernelHandle OpenProcess(std::uint32_t access, bool, std::uint32_t processId) override {
         return Live(processId) ? Open(processId, access) : 0;
     }
-    bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t, std::uint32_t* needed) override {
+    bool EnumProcessModuleHandles(KernelHandle process, Module* modules, std::uint32_t, std::uint32_t* needed) override {
         const Process* p = Of(process, kProcessQueryAndRead);
         if (!p || !p->modulesReadable) return false;
-        modules[0] = 0x400000;
-        *needed = sizeof(Handle);
+        modules[0] = Module{0x400000};
+        *needed = sizeof(Module);
         return true;
     }
-    std::uint32_t GetModuleFileNameExW(Handle process, Handle, wchar_t* buffer, std::uint32_t size) override {
+    std::uint32_t GetModuleFileNameExW(KernelHandle process, Module, wchar_t* buffer, std::uint32_t size) override {
         const Process* p = Of(process, kProcessQueryAndRead);
         const std::size_t n = p ? p->path.copy(buffer, size - 1) : 0;
         buffer[n] = L'\0';
         return static_cast<std::uint32_t>(n);
     }
-    bool QueryFullProcessImageNameW(Handle process, std::wstring* path) override {
+    bool QueryFullProcessImageNameW(KernelHandle process, std::wstring* path) override {
         const Process* p = Of(process, kProcessQueryAndRead);
         if (p) *path = p->path;
         return p != nullptr;
     }
-    bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) override {
+    bool GetProcessCreationTime(KernelHandle process, std::uint64_t* creationTime) override {
         const Process* p = Of(process, kProcessQueryAndRead);
         if (p) *creationTime = p->creationTime;
         return p != nullptr;
     }
-    bool TerminateProcess(Handle process, std::uint32_t) override {
+    bool TerminateProcess(KernelHandle process, std::uint32_t) override {
         Process* p = Of(process, kProcessTerminate);
         if (!p) return false;
         p->running = false;
@@ -76,7 +76,7 @@ public:
                 terminatedWhileInspected.push_back(p->id);
         return true;
     }
-    bool CloseHandle(Handle handle) override { return handles_.erase(handle) != 0; }
+    bool CloseHandle(KernelHandle handle) override { return handles_.erase(handle) != 0; }
     bool StartCommandLine(const std::wstring& commandLine, int) override {
         if (!commandLine.empty()) started.push_back(commandLine);
         return !commandLine.empty();
@@ -98,9 +98,9 @@ public:
     std::uint32_t platformId = kPlatformNt;
 
 private:
-    Handle Open(std::uint32_t processId, std::uint32_t access) {
-        handles_[++lastHandle_] = {processId, access};
-        return lastHandle_;
+    KernelHandle Open(std::uint32_t processId, std::uint32_t access) {
+        handles_[KernelHandle(++lastHandle_)] = {processId, access};
+        return KernelHandle(lastHandle_);
     }
     Process* Live(std::uint32_t id) {
         for (Process& p : processes_)
@@ -108,14 +108,14 @@ private:
         return nullptr;
     }
     // The running process that a handle opened with at least these rights refers to.
-    Process* Of(Handle handle, std::uint32_t access) {
+    Process* Of(KernelHandle handle, std::uint32_t access) {
         const auto h = handles_.find(handle);
         return h != handles_.end() && (h->second.second & access) == access ? Live(h->second.first) : nullptr;
     }
 
     std::deque<Process> processes_;
-    std::map<Handle, std::pair<std::uint32_t, std::uint32_t>> handles_;  // process id (0: snapshot), access
-    std::map<Handle, std::size_t> cursors_;
-    Handle lastHandle_ = 0x100;
+    std::map<KernelHandle, std::pair<std::uint32_t, std::uint32_t>> handles_;  // process id (0: snapshot), access
+    std::map<KernelHandle, std::size_t> cursors_;
+    std::uintptr_t lastHandle_ = 0x100;
     std::uint64_t lastCreationTime_ = 0;
 };

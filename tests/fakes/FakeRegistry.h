@@ -18,13 +18,13 @@ public:
         std::vector<std::uint8_t> data;
     };
 
-    long RegOpenKeyW(Handle root, const std::wstring& subKey, Handle* key) override {
+    long RegOpenKeyW(RegistryKey root, const std::wstring& subKey, RegistryKey* key) override {
         *key = 0;
         if (!keys_.count(Path(root, subKey))) return kErrorFileNotFound;
-        handles_[*key = ++lastHandle_] = {root, Path(root, subKey)};
+        handles_[*key = RegistryKey(++lastHandle_)] = {root, Path(root, subKey)};
         return kErrorSuccess;
     }
-    long RegCreateKeyW(Handle root, const std::wstring& subKey, Handle* key) override {
+    long RegCreateKeyW(RegistryKey root, const std::wstring& subKey, RegistryKey* key) override {
         *key = 0;
         if (root == refusedRoot_) return kErrorAccessDenied;
         // Every missing component is made, as RegCreateKey does.
@@ -33,7 +33,7 @@ public:
         keys_.insert(Path(root, subKey));
         return RegOpenKeyW(root, subKey, key);
     }
-    long RegQueryValueExW(Handle key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
+    long RegQueryValueExW(RegistryKey key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
                           std::uint32_t* size) override {
         if (!handles_.count(key)) return kErrorInvalidHandle;
         const auto v = values_.find({handles_[key].second, Upper(name)});
@@ -45,34 +45,34 @@ public:
         if (data) std::copy(v->second.data.begin(), v->second.data.end(), data);
         return kErrorSuccess;
     }
-    long RegSetValueExW(Handle key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
+    long RegSetValueExW(RegistryKey key, const std::wstring& name, std::uint32_t type, const std::uint8_t* data,
                         std::uint32_t size) override {
         if (!Writable(key)) return kErrorAccessDenied;
         ++writes_;
         values_[{handles_[key].second, Upper(name)}] = {type, std::vector<std::uint8_t>(data, data + size)};
         return kErrorSuccess;
     }
-    long RegDeleteValueW(Handle key, const std::wstring& name) override {
+    long RegDeleteValueW(RegistryKey key, const std::wstring& name) override {
         if (!Writable(key)) return kErrorAccessDenied;
         if (!values_.erase({handles_[key].second, Upper(name)})) return kErrorFileNotFound;
         ++writes_;
         return kErrorSuccess;
     }
-    long RegCloseKey(Handle key) override { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
+    long RegCloseKey(RegistryKey key) override { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
 
     // Test side.
-    const Value* Find(Handle root, const std::wstring& subKey, const std::wstring& name) const {
+    const Value* Find(RegistryKey root, const std::wstring& subKey, const std::wstring& name) const {
         const auto v = values_.find({Path(root, subKey), Upper(name)});
         return v == values_.end() ? nullptr : &v->second;
     }
     // The upper-cased names of the values of a key, sorted.
-    std::vector<std::wstring> ValueNames(Handle root, const std::wstring& subKey) const {
+    std::vector<std::wstring> ValueNames(RegistryKey root, const std::wstring& subKey) const {
         std::vector<std::wstring> names;
         for (const auto& v : values_)
             if (v.first.first == Path(root, subKey)) names.push_back(v.first.second);
         return names;
     }
-    void RefuseWritesUnder(Handle root) { refusedRoot_ = root; }
+    void RefuseWritesUnder(RegistryKey root) { refusedRoot_ = root; }
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     // Values set or removed through the interface.
     int Writes() const { return writes_; }
@@ -82,15 +82,15 @@ private:
         for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
         return text;
     }
-    static std::wstring Path(Handle root, const std::wstring& subKey) {
-        return std::to_wstring(root) + L"\\" + Upper(subKey);
+    static std::wstring Path(RegistryKey root, const std::wstring& subKey) {
+        return std::to_wstring(root.value) + L"\\" + Upper(subKey);
     }
-    bool Writable(Handle key) const { return handles_.count(key) && handles_.at(key).first != refusedRoot_; }
+    bool Writable(RegistryKey key) const { return handles_.count(key) && handles_.at(key).first != refusedRoot_; }
 
     std::set<std::wstring> keys_;  // root and upper-cased path
     std::map<std::pair<std::wstring, std::wstring>, Value> values_;  // by key and upper-cased name
-    std::map<Handle, std::pair<Handle, std::wstring>> handles_;     // root and key
-    Handle lastHandle_ = 0x1000;
-    Handle refusedRoot_ = 0;
+    std::map<RegistryKey, std::pair<RegistryKey, std::wstring>> handles_;     // root and key
+    std::uintptr_t lastHandle_ = 0x1000;
+    RegistryKey refusedRoot_ = 0;
     int writes_ = 0;
 };

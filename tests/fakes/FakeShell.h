@@ -9,25 +9,25 @@
 // address is the handle of the item it names first.
 class FakeShell : public ShellApi {
 public:
-    long SHGetSpecialFolderLocation(Handle, int, Handle* pidl) override {
+    long SHGetSpecialFolderLocation(Window, int, ItemList* pidl) override {
         *pidl = AddItem(L"Desktop", L"");
         return 0;
     }
-    std::uint32_t SHChangeNotifyRegister(Handle, int, std::int32_t, std::uint32_t, int,
+    std::uint32_t SHChangeNotifyRegister(Window, int, std::int32_t, std::uint32_t, int,
                                          const ChangeNotifyEntry*) override { return 1; }
     bool SHChangeNotifyDeregister(std::uint32_t) override { return true; }
-    void CoTaskMemFree(Handle) override {}
-    bool GetDisplayNameOf(Handle pidl, std::wstring* displayName260) override {
+    void CoTaskMemFree(ItemList) override {}
+    bool GetDisplayNameOf(ItemList pidl, std::wstring* displayName260) override {
         *displayName260 = items_[pidl].first;
         displayName260->resize(260, L'\0');
         return true;
     }
-    bool SHGetPathFromIDListW(Handle pidl, wchar_t* path260) override {
+    bool SHGetPathFromIDListW(ItemList pidl, wchar_t* path260) override {
         path260[items_[pidl].second.copy(path260, 259)] = L'\0';
         return !items_[pidl].second.empty();
     }
-    bool ReadNotifyRecord(std::uintptr_t wParam, Handle* firstItem, Handle* secondItem) override {
-        *firstItem = wParam;
+    bool ReadNotifyRecord(std::uintptr_t wParam, ItemList* firstItem, ItemList* secondItem) override {
+        *firstItem = ItemList(wParam);
         *secondItem = 0;
         return wParam != 0;
     }
@@ -36,9 +36,9 @@ public:
     }
 
     // Test side.
-    Handle AddItem(const std::wstring& displayName, const std::wstring& path) {
-        items_[++lastItem_] = {displayName, path};
-        return lastItem_;
+    ItemList AddItem(const std::wstring& displayName, const std::wstring& path) {
+        items_[ItemList(++lastItem_)] = {displayName, path};
+        return ItemList(lastItem_);
     }
     struct Executed {
         std::wstring file, directory;
@@ -47,6 +47,6 @@ public:
     std::vector<Executed> executed;
 
 private:
-    std::map<Handle, std::pair<std::wstring, std::wstring>> items_;
-    Handle lastItem_ = 0x5000;
+    std::map<ItemList, std::pair<std::wstring, std::wstring>> items_;
+    std::uintptr_t lastItem_ = 0x5000;
 };

@@ -9,8 +9,8 @@
 class FakeTrayWindow : public TrayWindowPeer {
 public:
     explicit FakeTrayWindow(int& popups) : popups_(popups) {}
-    Handle WindowHandle() override { return 0x7700; }
-    Handle WindowIcon() override { return 0x1C0; }
+    Window WindowHandle() override { return Window{0x7700}; }
+    Icon WindowIcon() override { return Icon{0x1C0}; }
     bool Shell_NotifyIconW(std::uint32_t, const NotifyIconRecord&) override { return true; }
     void SetForegroundWindow() override {}
     int TrackPopupMenu(const std::vector<TrayMenuItem>&, int) override { return ++popups_, -1; }
@@ -32,7 +32,7 @@ public:
 // The main window as a record of its state.
 class FakeForm : public FormPeer {
 public:
-    Handle WindowHandle() override { return handle; }
+    Window WindowHandle() override { return handle; }
     void Show() override { visible = true; }
     void Hide() override { visible = false; }
     bool IsMinimized() override { return minimized; }
@@ -44,11 +44,11 @@ public:
     double ScreenHeight() override { return 11520; }
     void BringToFront() override {}
     void ShowInTaskList(bool) override {}
-    void SetIcon(Handle i, Handle) override { icon = i; }
+    void SetIcon(Icon i, Icon) override { icon = i; }
     void UnloadAllWindows() override {}
     void EndMessageLoop() override { loopEnded = true; }
 
-    Handle handle = 0x2000;
+    Window handle{0x2000};
     bool visible = true, minimized = false, loopEnded = false;
-    Handle icon = 0;
+    Icon icon = 0;
 };

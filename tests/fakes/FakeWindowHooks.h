@@ -8,24 +8,24 @@
 // hook procedure is never called: tests call the window's handlers themselves.
 class FakeWindowHooks : public WindowHookApi {
 public:
-    Handle SetWindowProc(Handle window, Handle procedure) override {
-        std::swap(procedures_.emplace(window, 0xAB00).first->second, procedure);
+    WindowProcedure SetWindowProc(Window window, WindowProcedure procedure) override {
+        std::swap(procedures_.emplace(window, WindowProcedure{0xAB00}).first->second, procedure);
         return procedure;
     }
-    Handle GetPropW(Handle window, const std::wstring& name) override { return props_[{window, name}]; }
-    bool SetPropW(Handle window, const std::wstring& name, Handle value) override {
+    WindowProcedure GetPropW(Window window, const std::wstring& name) override { return props_[{window, name}]; }
+    bool SetPropW(Window window, const std::wstring& name, WindowProcedure value) override {
         props_[{window, name}] = value;
         return true;
     }
-    Handle RemovePropW(Handle window, const std::wstring& name) override {
-        const Handle value = props_[{window, name}];
+    WindowProcedure RemovePropW(Window window, const std::wstring& name) override {
+        const WindowProcedure value = props_[{window, name}];
         props_.erase({window, name});
         return value;
     }
-    std::intptr_t CallWindowProcW(Handle, Handle, std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
-    Handle HookProcedure(Handler) override { return 0xC001; }
+    std::intptr_t CallWindowProcW(WindowProcedure, Window, std::uint32_t, std::uintptr_t, std::intptr_t) override { return 0; }
+    WindowProcedure HookProcedure(Handler) override { return WindowProcedure{0xC001}; }
 
 private:
-    std::map<Handle, Handle> procedures_;  // a window starts with its class's own
-    std::map<std::pair<Handle, std::wstring>, Handle> props_;
+    std::map<Window, WindowProcedure> procedures_;  // a window starts with its class's own
+    std::map<std::pair<Window, std::wstring>, WindowProcedure> props_;
 };

@@ -11,7 +11,7 @@ TEST_F(DetectionTest, ANotificationReportsOnlyAMediaInsertion) {
     };
     for (const auto& row : rows) {
         Restart();
-        form1->NotificationReceipt(fake.shell.AddItem(row.displayName, L"E:\\"), row.event);
+        form1->NotificationReceipt(fake.shell.AddItem(row.displayName, L"E:\\").value, row.event);
         EXPECT_EQ(form1->Text1.Text(), row.reported) << row.event << " " << row.displayName;
     }
 }

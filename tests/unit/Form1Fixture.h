@@ -13,7 +13,7 @@
 // machine further, then call Load().
 class Form1Fixture : public ::testing::Test {
 protected:
-    static constexpr Handle kRedIcon = 0x1ED, kGreenIcon = 0x6EE;
+    static constexpr Icon kRedIcon{0x1ED}, kGreenIcon{0x6EE};
 
     Form1Fixture() {
         fake.files.AddCdrom(L'D');
@@ -36,14 +36,14 @@ protected:
         form1->Form_Resize();
     }
     // Values as an earlier run or another program left them.
-    void Store(const std::wstring& name, std::int32_t number, Handle root = kHkeyLocalMachine) {
+    void Store(const std::wstring& name, std::int32_t number, RegistryKey root = kHkeyLocalMachine) {
         Registry::WriteNumberValue(fake.registry, root, kSettingsKey, name, number);
     }
-    void StoreText(Handle root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
+    void StoreText(RegistryKey root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
         Registry::WriteTextValue(fake.registry, root, key, name, text);
     }
     // A stored setting's number, or nothing when it is absent or of another type.
-    std::optional<std::int32_t> Number(const std::wstring& name, Handle root = kHkeyLocalMachine) {
+    std::optional<std::int32_t> Number(const std::wstring& name, RegistryKey root = kHkeyLocalMachine) {
         if (!Registry::HasNumberValue(fake.registry, root, kSettingsKey, name)) return std::nullopt;
         return Registry::ReadNumberValue(fake.registry, root, kSettingsKey, name, 0);
     }

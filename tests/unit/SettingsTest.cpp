@@ -8,7 +8,7 @@ const std::optional<std::int32_t> kAbsent;
 
 class SettingsTest : public Form1Fixture {
 protected:
-    std::wstring Run(Handle root) {
+    std::wstring Run(RegistryKey root) {
         return Registry::ReadTextValue(fake.registry, root, kRunKey, kRunValueName, L"<absent>");
     }
 };
@@ -17,7 +17,7 @@ protected:
 TEST_F(SettingsTest, FirstStartStoresExactlyTheFourDefaults) {
     const std::vector<std::wstring> names{L"ALLDRIVES", L"BLOCKMETHOD", L"DETECTIONMETHOD",
                                           L"RUNDEFAULTAUTORUNPROGRAM"};
-    for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser}) {
+    for (const RegistryKey root : {kHkeyLocalMachine, kHkeyCurrentUser}) {
         for (const std::wstring& name : names)
             Registry::RemoveValue(fake.registry, kHkeyLocalMachine, kSettingsKey, name);
         fake.registry.RefuseWritesUnder(root == kHkeyCurrentUser ? kHkeyLocalMachine : 0);
@@ -68,16 +68,16 @@ TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleOrDoubleCopy
     for (const bool text : {false, true}) {
         const wchar_t* key = text ? kRunKey : kSettingsKey;
         const wchar_t* name = text ? kRunValueName : L"AllDrives";
-        const auto put = [&](Handle root, std::int32_t n) {
+        const auto put = [&](RegistryKey root, std::int32_t n) {
             text ? StoreText(root, key, name, L"v" + std::to_wstring(n)) : Store(name, n, root);
         };
-        const auto held = [&](Handle root) -> std::optional<std::int32_t> {
+        const auto held = [&](RegistryKey root) -> std::optional<std::int32_t> {
             const std::wstring v = Registry::ReadTextValue(fake.registry, root, key, name, L"");
             return text ? (v.empty() ? kAbsent : std::stoi(v.substr(1))) : Number(name, root);
         };
         for (const auto& row : rows) {
             fake.registry.RefuseWritesUnder(0);
-            for (const Handle root : {kHkeyLocalMachine, kHkeyCurrentUser})
+            for (const RegistryKey root : {kHkeyLocalMachine, kHkeyCurrentUser})
                 Registry::RemoveValue(fake.registry, root, key, name);
             if (row.machineBefore) put(kHkeyLocalMachine, *row.machineBefore);
             if (row.userBefore) put(kHkeyCurrentUser, *row.userBefore);
@@ -101,7 +101,7 @@ TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
     const struct {
         const char* story;
         bool machineRefused;
-        Handle storedUnder;  // 0: nothing stored
+        RegistryKey storedUnder;  // 0: nothing stored
         int checked;
         std::wstring machineAfter, userAfter;
     } rows[] = {

@@ -97,7 +97,7 @@ TEST_P(ProcessScanWin32, ArrivalsAndScansLeaveNoHandleOrMemoryBehind) {
     // A search left open costs Wine about 860 bytes: 2,000 of them would show as 1.7 MB.
     EXPECT_LT(PrivateBytes(), memoryBefore + 512 * 1024) << "from " << memoryBefore / 1024 << " KiB";
     EXPECT_TRUE(namesake.Running());
-    EXPECT_EQ(cd.processes.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0xFFFFFFF0u), 0u)
+    EXPECT_FALSE(cd.processes.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0xFFFFFFF0u))
         << "a failed snapshot must read as no handle";
 }
 
@@ -124,9 +124,9 @@ TEST(ProcessApiWin32, TheListingAndTheImageNameFindAProgramWithoutAModuleList) {
     ASSERT_NE(mine, listed.end());
 
     UniqueHandle look(::OpenProcess(kProcessQueryAndRead, FALSE, suspended.Id()));
-    const Handle process = reinterpret_cast<Handle>(look.Get());
+    const KernelHandle process(reinterpret_cast<std::uintptr_t>(look.Get()));
     std::uint64_t created = 0;
-    Handle module = 0;
+    Module module = 0;
     std::uint32_t needed = 0;
     ASSERT_TRUE(api.GetProcessCreationTime(process, &created));
     EXPECT_EQ(mine->creationTime, created);

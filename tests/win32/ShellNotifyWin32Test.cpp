@@ -39,7 +39,7 @@ protected:
                                    nullptr, windowClass.hInstance, nullptr);
         ASSERT_NE(window, nullptr);
         g_shellMessages = 0;
-        peer.handle = reinterpret_cast<Handle>(window);
+        peer.handle = Window(reinterpret_cast<std::uintptr_t>(window));
         form.Bind(&peer);
     }
     void TearDown() override {

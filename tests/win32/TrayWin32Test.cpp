@@ -38,10 +38,10 @@ TEST(TrayWin32, TheIconIsThereFromStartUpBackAfterANewTaskbarAndGoneAtExit) {
     Platform platform{fake.registry, fake.files, fake.processes, fake.keyboard, fake.shell,
                       fake.hooks,    fake.system, ui,            fake.text};
     Form1 form{platform};
-    form.Imge[0].picture = reinterpret_cast<Handle>(LoadIconW(nullptr, IDI_HAND));
-    form.Imge[1].picture = reinterpret_cast<Handle>(LoadIconW(nullptr, IDI_ASTERISK));
+    form.Imge[0].picture = Icon(reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_HAND)));
+    form.Imge[1].picture = Icon(reinterpret_cast<std::uintptr_t>(LoadIconW(nullptr, IDI_ASTERISK)));
     ASSERT_TRUE(form.Form_Load());
-    const HWND trayWindow = reinterpret_cast<HWND>(form.m_frmSysTray->IconRecord().hWnd);
+    const HWND trayWindow = reinterpret_cast<HWND>(form.m_frmSysTray->IconRecord().hWnd.value);
     const UINT id = form.m_frmSysTray->IconRecord().uID;
     EXPECT_TRUE(IconPresent(trayWindow, id));
 

@@ -123,7 +123,7 @@ SIZE AboutWindow::LayOut(unsigned dpi) {
         const HWND hwnd = ControlWindow(design.id);
         if (!hwnd) continue;
         const Label* label = LabelOf(hwnd);
-        const HFONT font = label && label->link ? linkFont.get() : labelFont.get();
+        const HFONT font = label && label->link ? linkFont.Get() : labelFont.Get();
         wchar_t text[256] = L"";
         GetWindowTextW(hwnd, text, 256);
         const SIZE extent = TextExtent(hwnd, font, text);
@@ -135,7 +135,7 @@ SIZE AboutWindow::LayOut(unsigned dpi) {
         SetWindowPos(closeButton_, nullptr, TwipsToPixels(kCloseButton.left, dpi),
                      TwipsToPixels(kCloseButton.top, dpi), TwipsToPixels(kCloseButton.width, dpi),
                      TwipsToPixels(kCloseButton.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(closeButton_, buttonFont.get());
+        SetWindowFont(closeButton_, buttonFont.Get());
     }
     labelFont_ = std::move(labelFont);
     linkFont_ = std::move(linkFont);

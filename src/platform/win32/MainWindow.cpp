@@ -25,10 +25,10 @@ MainWindow::MainWindow(HINSTANCE instance, FormEvents& form) : form_(form), inst
     EnsureWindowClass(instance, kSignalFieldClass, DefWindowProcW, nullptr, nullptr);
     UniqueMenu menu(LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU)));
     CreateWindowExW(kMainWindowExStyle, kMainWindowClass, kCaption, kMainWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, nullptr, menu.get(), instance, this);
+                    CW_USEDEFAULT, 0, 0, nullptr, menu.Get(), instance, this);
     if (!window_) return;
     // The window's menu bar goes with the window.
-    menu.release();
+    menu.Release();
     CreateControl(IDC_TEXT1);
     const SIZE size = LayOut(WindowDpi(window_));
     layingOut_ = true;

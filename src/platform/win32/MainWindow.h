@@ -26,7 +26,7 @@ public:
     // ever seen. From then on, the window's own size changes reach the form.
     void FirstDisplay();
 
-    Handle WindowHandle() override;
+    Window WindowHandle() override;
     void Show() override;
     void Hide() override;
     // A hidden window counts as minimised: the program only ever minimises to the tray.
@@ -39,7 +39,7 @@ public:
     double ScreenHeight() override;
     void BringToFront() override;
     void ShowInTaskList(bool shown) override;
-    void SetIcon(Handle smallIcon, Handle largeIcon) override;
+    void SetIcon(Icon smallIcon, Icon largeIcon) override;
     void UnloadAllWindows() override;
     void EndMessageLoop() override;
 

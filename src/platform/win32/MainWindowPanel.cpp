@@ -114,7 +114,7 @@ SIZE MainWindow::LayOut(unsigned dpi) {
         const RECT rect = ClientPixelRect(control, dpi);
         SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SetWindowFont(hwnd, control.bold ? boldFont.get() : font.get());
+        SetWindowFont(hwnd, control.bold ? boldFont.Get() : font.Get());
     }
     // The controls hold the new fonts now; the old ones may go.
     font_ = std::move(font);

@@ -1,9 +1,10 @@
 #include "platform/win32/Dpi.h"
 #include "platform/win32/MainWindow.h"
+#include "platform/win32/Win32Handles.h"
 
 // The window operations that Form1 uses to show, hide and place its window.
 
-Handle MainWindow::WindowHandle() { return reinterpret_cast<Handle>(window_); }
+Window MainWindow::WindowHandle() { return FromHwnd(window_); }
 
 void MainWindow::Show() {
     if (!window_) return;
@@ -81,11 +82,11 @@ void MainWindow::BringToFront() {
 // the tray the window is hidden.
 void MainWindow::ShowInTaskList(bool) {}
 
-void MainWindow::SetIcon(Handle smallIcon, Handle largeIcon) {
+void MainWindow::SetIcon(Icon smallIcon, Icon largeIcon) {
     if (!window_) return;
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(smallIcon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ToHicon(smallIcon)));
     // A picture with one image only still gives Alt+Tab an icon.
-    SendMessageW(window_, WM_SETICON, ICON_BIG, static_cast<LPARAM>(largeIcon ? largeIcon : smallIcon));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ToHicon(largeIcon ? largeIcon : smallIcon)));
 }
 
 void MainWindow::UnloadAllWindows() {

@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88,
-              "the first NOTIFYICONDATAA layout is 88 bytes in a 32-bit program");
+#include "platform/win32/Win32Handles.h"
 
 namespace {
 
@@ -34,11 +33,11 @@ void FillTipBytes(const std::wstring& tipField, char* tip) {
 NOTIFYICONDATAA ToNotifyIconData(const NotifyIconRecord& record) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = reinterpret_cast<HWND>(record.hWnd);
+    data.hWnd = ToHwnd(record.hWnd);
     data.uID = record.uID;
     data.uFlags = record.uFlags;
     data.uCallbackMessage = record.uCallbackMessage;
-    data.hIcon = reinterpret_cast<HICON>(record.hIcon);
+    data.hIcon = ToHicon(record.hIcon);
     FillTipBytes(record.szTip, data.szTip);
     return data;
 }

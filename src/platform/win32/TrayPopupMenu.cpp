@@ -7,11 +7,11 @@ UniqueMenu BuildTrayPopupMenu(const std::vector<TrayMenuItem>& items, int defaul
         if (!items[i].visible) continue;
         const UINT_PTR command = i + 1;
         if (items[i].caption == L"-")
-            AppendMenuW(menu.get(), MF_SEPARATOR, command, nullptr);
+            AppendMenuW(menu.Get(), MF_SEPARATOR, command, nullptr);
         else
-            AppendMenuW(menu.get(), MF_STRING, command, items[i].caption.c_str());
+            AppendMenuW(menu.Get(), MF_STRING, command, items[i].caption.c_str());
     }
-    if (defaultIndex >= 0) SetMenuDefaultItem(menu.get(), static_cast<UINT>(defaultIndex) + 1, FALSE);
+    if (defaultIndex >= 0) SetMenuDefaultItem(menu.Get(), static_cast<UINT>(defaultIndex) + 1, FALSE);
     return menu;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/win32/TrayIconData.h"
 #include "platform/win32/TrayPopupMenu.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/WindowProcedure.h"
 
 namespace {
@@ -29,11 +30,11 @@ TrayWindow::TrayWindow(HINSTANCE instance, TrayWindowEvents& component) : compon
 
 TrayWindow::~TrayWindow() { Close(); }
 
-Handle TrayWindow::WindowHandle() { return reinterpret_cast<Handle>(window_); }
+Window TrayWindow::WindowHandle() { return FromHwnd(window_); }
 
-Handle TrayWindow::WindowIcon() {
-    if (!window_) return reinterpret_cast<Handle>(DefaultWindowIcon());
-    return static_cast<Handle>(GetClassLongPtrW(window_, GCLP_HICON));
+Icon TrayWindow::WindowIcon() {
+    if (!window_) return FromHicon(DefaultWindowIcon());
+    return FromHicon(reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICON)));
 }
 
 bool TrayWindow::Shell_NotifyIconW(std::uint32_t command, const NotifyIconRecord& record) {
@@ -52,7 +53,7 @@ int TrayWindow::TrackPopupMenu(const std::vector<TrayMenuItem>& items, int defau
     POINT cursor{};
     GetCursorPos(&cursor);
     const UINT command = static_cast<UINT>(
-        ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+        ::TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                          cursor.x, cursor.y, 0, window_, nullptr));
     // The documented quirk of menus of notification icons: unless the owner gets a message
     // after the menu closes, the next popup opens and closes at once.

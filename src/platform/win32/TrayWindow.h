@@ -14,8 +14,8 @@ public:
     TrayWindow(const TrayWindow&) = delete;
     TrayWindow& operator=(const TrayWindow&) = delete;
 
-    Handle WindowHandle() override;
-    Handle WindowIcon() override;
+    Window WindowHandle() override;
+    Icon WindowIcon() override;
     bool Shell_NotifyIconW(std::uint32_t command, const NotifyIconRecord& record) override;
     void SetForegroundWindow() override;
     int TrackPopupMenu(const std::vector<TrayMenuItem>& items, int defaultIndex) override;

@@ -1,10 +1,9 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
+#include "platform/Unique.h"
 
-// Owning wrappers for the user-interface handles: each one is released by its destructor.
+// Owners of the user-interface handles: each one is released when its owner goes.
 struct IconRelease {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
@@ -15,6 +14,6 @@ struct FontRelease {
     void operator()(HFONT font) const { DeleteObject(font); }
 };
 
-using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconRelease>;
-using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuRelease>;
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontRelease>;
+using UniqueIcon = Unique<HICON, IconRelease>;
+using UniqueMenu = Unique<HMENU, MenuRelease>;
+using UniqueFont = Unique<HFONT, FontRelease>;

@@ -1,32 +1,18 @@
 #pragma once
 #include <windows.h>
 
-// Owns a kernel handle and closes it once. Null and INVALID_HANDLE_VALUE both mean none.
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    ~UniqueHandle() { Reset(); }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) Reset(other.Release());
-        return *this;
-    }
+#include "platform/Unique.h"
 
-    HANDLE Get() const { return handle_; }
-    bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Release() {
-        HANDLE h = handle_;
-        handle_ = nullptr;
-        return h;
-    }
-    void Reset(HANDLE handle = nullptr) {
-        if (Valid()) ::CloseHandle(handle_);
-        handle_ = handle;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
+// Owners of the kernel handles the Win32 layer opens for itself.
+struct KernelHandleClose {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
 };
+struct FindHandleClose {
+    void operator()(HANDLE search) const { ::FindClose(search); }
+};
+using UniqueHandle = Unique<HANDLE, KernelHandleClose>;
+using UniqueFindHandle = Unique<HANDLE, FindHandleClose>;
+
+// CreateFileW and FindFirstFileW fail with INVALID_HANDLE_VALUE, the other calls with null:
+// an owner holds either as none.
+inline HANDLE NoneIfInvalid(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }

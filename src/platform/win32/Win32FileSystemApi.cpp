@@ -6,21 +6,6 @@
 
 namespace {
 
-// Closes a search handle on every path.
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() {
-        if (Valid()) ::FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
-
 DWORD* AsDword(std::uint32_t* value) {
     static_assert(sizeof(DWORD) == sizeof(std::uint32_t), "DWORD is 32 bits");
     return reinterpret_cast<DWORD*>(value);
@@ -47,8 +32,8 @@ int Win32FileSystemApi::GetVolumeInformationW(const std::wstring& root, wchar_t*
 long Win32FileSystemApi::FindFile(const std::wstring& path, std::wstring* name,
                                   std::uint32_t* attributes) {
     WIN32_FIND_DATAW found = {};
-    FindHandle search(::FindFirstFileW(path.c_str(), &found));
-    if (!search.Valid()) {
+    const UniqueFindHandle search(NoneIfInvalid(::FindFirstFileW(path.c_str(), &found)));
+    if (!search) {
         const DWORD error = ::GetLastError();
         return error != ERROR_SUCCESS ? static_cast<long>(error) : ERROR_FILE_NOT_FOUND;
     }
@@ -59,9 +44,9 @@ long Win32FileSystemApi::FindFile(const std::wstring& path, std::wstring* name,
 
 long Win32FileSystemApi::ReadWholeFile(const std::wstring& path, std::size_t maxBytes,
                                        std::vector<std::uint8_t>* bytes) {
-    UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return static_cast<long>(::GetLastError());
+    UniqueHandle file(NoneIfInvalid(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    if (!file) return static_cast<long>(::GetLastError());
     LARGE_INTEGER size = {};
     if (!::GetFileSizeEx(file.Get(), &size)) return static_cast<long>(::GetLastError());
     if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return kErrorFileTooLarge;

@@ -22,6 +22,7 @@ DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD size
 #include <vector>
 
 #include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Handles.h"
 
 // The shipped 32-bit program exchanges these records with the system; their sizes are
 // what the system checks in the records' size fields.
@@ -32,9 +33,6 @@ namespace {
 
 constexpr NTSTATUS kStatusInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
 constexpr std::size_t kListingSlack = 16 * 1024;
-
-HANDLE ToHandle(Handle h) { return reinterpret_cast<HANDLE>(h); }
-Handle FromHandle(HANDLE h) { return reinterpret_cast<Handle>(h); }
 
 bool HasDirectory(const wchar_t* path) {
     for (; *path; ++path)
@@ -61,7 +59,7 @@ std::wstring FullImagePath(DWORD processId, const wchar_t* exeFile) {
     if (HasDirectory(exeFile)) return exeFile;
     UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     std::wstring path;
-    return process.Valid() && ImagePath(process.Get(), &path) ? path : exeFile;
+    return process && ImagePath(process.Get(), &path) ? path : exeFile;
 }
 
 bool Deliver(BOOL delivered, const PROCESSENTRY32W& record, ProcessEntry* entry) {
@@ -88,18 +86,18 @@ std::uint32_t Win32ProcessApi::GetPlatformId() {
     return info.dwPlatformId;
 }
 
-Handle Win32ProcessApi::CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
+KernelHandle Win32ProcessApi::CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
     const HANDLE snapshot = ::CreateToolhelp32Snapshot(flags, processId);
     return snapshot == INVALID_HANDLE_VALUE ? 0 : FromHandle(snapshot);
 }
 
-bool Win32ProcessApi::Process32FirstW(Handle snapshot, ProcessEntry* entry) {
+bool Win32ProcessApi::Process32FirstW(KernelHandle snapshot, ProcessEntry* entry) {
     PROCESSENTRY32W record = {};
     record.dwSize = sizeof record;
     return Deliver(::Process32FirstW(ToHandle(snapshot), &record), record, entry);
 }
 
-bool Win32ProcessApi::Process32NextW(Handle snapshot, ProcessEntry* entry) {
+bool Win32ProcessApi::Process32NextW(KernelHandle snapshot, ProcessEntry* entry) {
     PROCESSENTRY32W record = {};
     record.dwSize = sizeof record;
     return Deliver(::Process32NextW(ToHandle(snapshot), &record), record, entry);
@@ -127,11 +125,11 @@ bool Win32ProcessApi::ListProcesses(std::vector<ProcessRecord>* processes) {
     }
 }
 
-Handle Win32ProcessApi::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {
+KernelHandle Win32ProcessApi::OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) {
     return FromHandle(::OpenProcess(access, inherit ? TRUE : FALSE, processId));
 }
 
-bool Win32ProcessApi::EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
+bool Win32ProcessApi::EnumProcessModuleHandles(KernelHandle process, Module* modules, std::uint32_t bytes,
                                                std::uint32_t* bytesNeeded) {
     std::vector<HMODULE> handles(bytes / sizeof(HMODULE));
     DWORD needed = 0;
@@ -140,31 +138,31 @@ bool Win32ProcessApi::EnumProcessModuleHandles(Handle process, Handle* modules, 
     *bytesNeeded = needed;
     if (!ok) return false;
     for (std::size_t i = 0; i < handles.size() && i * sizeof(HMODULE) < needed; ++i)
-        modules[i] = reinterpret_cast<Handle>(handles[i]);
+        modules[i] = FromHmodule(handles[i]);
     return true;
 }
 
-std::uint32_t Win32ProcessApi::GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
+std::uint32_t Win32ProcessApi::GetModuleFileNameExW(KernelHandle process, Module module, wchar_t* buffer,
                                                     std::uint32_t size) {
-    return ModuleFileName(ToHandle(process), reinterpret_cast<HMODULE>(module), buffer, size);
+    return ModuleFileName(ToHandle(process), ToHmodule(module), buffer, size);
 }
 
-bool Win32ProcessApi::QueryFullProcessImageNameW(Handle process, std::wstring* path) {
+bool Win32ProcessApi::QueryFullProcessImageNameW(KernelHandle process, std::wstring* path) {
     return ImagePath(ToHandle(process), path);
 }
 
-bool Win32ProcessApi::GetProcessCreationTime(Handle process, std::uint64_t* creationTime) {
+bool Win32ProcessApi::GetProcessCreationTime(KernelHandle process, std::uint64_t* creationTime) {
     FILETIME creation = {}, exit = {}, kernel = {}, user = {};
     if (!::GetProcessTimes(ToHandle(process), &creation, &exit, &kernel, &user)) return false;
     *creationTime = (static_cast<std::uint64_t>(creation.dwHighDateTime) << 32) | creation.dwLowDateTime;
     return true;
 }
 
-bool Win32ProcessApi::TerminateProcess(Handle process, std::uint32_t exitCode) {
+bool Win32ProcessApi::TerminateProcess(KernelHandle process, std::uint32_t exitCode) {
     return ::TerminateProcess(ToHandle(process), exitCode) != FALSE;
 }
 
-bool Win32ProcessApi::CloseHandle(Handle handle) { return ::CloseHandle(ToHandle(handle)) != FALSE; }
+bool Win32ProcessApi::CloseHandle(KernelHandle handle) { return ::CloseHandle(ToHandle(handle)) != FALSE; }
 
 bool Win32ProcessApi::StartCommandLine(const std::wstring& commandLine, int showState) {
     if (commandLine.empty()) return false;

@@ -9,19 +9,19 @@ public:
 
     std::uint32_t GetTickCount() override;
     std::uint32_t GetPlatformId() override;
-    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
-    bool Process32FirstW(Handle snapshot, ProcessEntry* entry) override;
-    bool Process32NextW(Handle snapshot, ProcessEntry* entry) override;
+    KernelHandle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
+    bool Process32FirstW(KernelHandle snapshot, ProcessEntry* entry) override;
+    bool Process32NextW(KernelHandle snapshot, ProcessEntry* entry) override;
     bool ListProcesses(std::vector<ProcessRecord>* processes) override;
-    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
-    bool EnumProcessModuleHandles(Handle process, Handle* modules, std::uint32_t bytes,
+    KernelHandle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool EnumProcessModuleHandles(KernelHandle process, Module* modules, std::uint32_t bytes,
                                   std::uint32_t* bytesNeeded) override;
-    std::uint32_t GetModuleFileNameExW(Handle process, Handle module, wchar_t* buffer,
+    std::uint32_t GetModuleFileNameExW(KernelHandle process, Module module, wchar_t* buffer,
                                        std::uint32_t size) override;
-    bool QueryFullProcessImageNameW(Handle process, std::wstring* path) override;
-    bool GetProcessCreationTime(Handle process, std::uint64_t* creationTime) override;
-    bool TerminateProcess(Handle process, std::uint32_t exitCode) override;
-    bool CloseHandle(Handle handle) override;
+    bool QueryFullProcessImageNameW(KernelHandle process, std::wstring* path) override;
+    bool GetProcessCreationTime(KernelHandle process, std::uint64_t* creationTime) override;
+    bool TerminateProcess(KernelHandle process, std::uint32_t exitCode) override;
+    bool CloseHandle(KernelHandle handle) override;
     bool StartCommandLine(const std::wstring& commandLine, int showState) override;
 
 private:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/Win32Handles.h"
 
 namespace {
 
@@ -47,28 +48,26 @@ DeregisterFn DeregisterFunction() {
     return function;
 }
 
-PCIDLIST_ABSOLUTE AsItem(Handle pidl) { return reinterpret_cast<PCIDLIST_ABSOLUTE>(pidl); }
-
 }  // namespace
 
-long Win32ShellApi::SHGetSpecialFolderLocation(Handle owner, int folder, Handle* pidl) {
+long Win32ShellApi::SHGetSpecialFolderLocation(Window owner, int folder, ItemList* pidl) {
     PIDLIST_ABSOLUTE item = nullptr;
-    const HRESULT result = ::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), folder, &item);
-    *pidl = SUCCEEDED(result) ? reinterpret_cast<Handle>(item) : 0;
+    const HRESULT result = ::SHGetSpecialFolderLocation(ToHwnd(owner), folder, &item);
+    *pidl = SUCCEEDED(result) ? FromPidl(item) : nullptr;
     return result;
 }
 
-std::uint32_t Win32ShellApi::SHChangeNotifyRegister(Handle window, int sources, std::int32_t events,
+std::uint32_t Win32ShellApi::SHChangeNotifyRegister(Window window, int sources, std::int32_t events,
                                                     std::uint32_t message, int count,
                                                     const ChangeNotifyEntry* entries) {
     const RegisterFn registerFunction = RegisterFunction();
     if (registerFunction == nullptr || count < 1 || entries == nullptr) return 0;
     std::vector<SHChangeNotifyEntry> shellEntries(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        shellEntries[i].pidl = AsItem(entries[i].pidl);
+        shellEntries[i].pidl = ToPidl(entries[i].pidl);
         shellEntries[i].fRecursive = entries[i].recursive;
     }
-    return registerFunction(reinterpret_cast<HWND>(window), sources, events, message, count,
+    return registerFunction(ToHwnd(window), sources, events, message, count,
                             shellEntries.data());
 }
 
@@ -77,31 +76,31 @@ bool Win32ShellApi::SHChangeNotifyDeregister(std::uint32_t registration) {
     return deregisterFunction != nullptr && deregisterFunction(registration) != FALSE;
 }
 
-void Win32ShellApi::CoTaskMemFree(Handle block) { ::CoTaskMemFree(reinterpret_cast<void*>(block)); }
+void Win32ShellApi::CoTaskMemFree(ItemList block) { ::CoTaskMemFree(ToPidl(block)); }
 
-bool Win32ShellApi::GetDisplayNameOf(Handle pidl, std::wstring* displayName260) {
+bool Win32ShellApi::GetDisplayNameOf(ItemList pidl, std::wstring* displayName260) {
     // The shell does not check the item it is given.
     if (pidl == 0) return false;
     SHFILEINFOW info{};
-    if (::SHGetFileInfoW(reinterpret_cast<LPCWSTR>(pidl), 0, &info, sizeof info,
+    if (::SHGetFileInfoW(reinterpret_cast<LPCWSTR>(ToPidl(pidl)), 0, &info, sizeof info,
                          SHGFI_PIDL | SHGFI_DISPLAYNAME) == 0)
         return false;
     displayName260->assign(info.szDisplayName, MAX_PATH);
     return true;
 }
 
-bool Win32ShellApi::SHGetPathFromIDListW(Handle pidl, wchar_t* path260) {
+bool Win32ShellApi::SHGetPathFromIDListW(ItemList pidl, wchar_t* path260) {
     if (pidl == 0) return false;
-    return ::SHGetPathFromIDListW(AsItem(pidl), path260) != FALSE;
+    return ::SHGetPathFromIDListW(ToPidl(pidl), path260) != FALSE;
 }
 
-bool Win32ShellApi::ReadNotifyRecord(std::uintptr_t wParam, Handle* firstItem, Handle* secondItem) {
+bool Win32ShellApi::ReadNotifyRecord(std::uintptr_t wParam, ItemList* firstItem, ItemList* secondItem) {
     if (wParam == 0) return false;
     // The shell's record: two item id list pointers, side by side.
     PCIDLIST_ABSOLUTE items[2] = {};
     std::memcpy(items, reinterpret_cast<const void*>(wParam), sizeof items);
-    *firstItem = reinterpret_cast<Handle>(items[0]);
-    *secondItem = reinterpret_cast<Handle>(items[1]);
+    *firstItem = FromPidl(items[0]);
+    *secondItem = FromPidl(items[1]);
     return true;
 }
 

@@ -5,11 +5,11 @@
 const wchar_t Win32SystemApi::kInstanceMutexName[] = L"Local\\Trayhush.SingleInstance";
 
 bool Win32SystemApi::ClaimSingleInstance() {
-    if (instanceMutex_.Valid()) return true;  // this process holds it already
+    if (instanceMutex_) return true;  // this process holds it already
     // The mutex stays open for the life of the process; the system drops it at exit,
     // even after a crash, so a stale instance never blocks the next start.
     instanceMutex_.Reset(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));
-    if (!instanceMutex_.Valid()) return true;
+    if (!instanceMutex_) return true;
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         instanceMutex_.Reset();
         return false;

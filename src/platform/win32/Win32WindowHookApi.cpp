@@ -4,9 +4,13 @@
 
 #include <utility>
 
+#include "platform/win32/Win32Handles.h"
+
 namespace {
 
-HWND AsWindow(Handle window) { return reinterpret_cast<HWND>(window); }
+// A window property keeps a procedure's address in its HANDLE-sized slot.
+WindowProcedure FromProperty(HANDLE slot) { return WindowProcedure(reinterpret_cast<std::uintptr_t>(slot)); }
+HANDLE ToProperty(WindowProcedure procedure) { return reinterpret_cast<HANDLE>(procedure.value); }
 
 // A plain window procedure has nowhere to keep a pointer of its own.
 WindowHookApi::Handler& RegisteredHandler() {
@@ -17,7 +21,7 @@ WindowHookApi::Handler& RegisteredHandler() {
 LRESULT CALLBACK HookTrampoline(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         if (const WindowHookApi::Handler& handler = RegisteredHandler())
-            return handler(reinterpret_cast<Handle>(window), message, wParam, lParam);
+            return handler(FromHwnd(window), message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind into the system's message dispatch.
     }
@@ -26,29 +30,29 @@ LRESULT CALLBACK HookTrampoline(HWND window, UINT message, WPARAM wParam, LPARAM
 
 }  // namespace
 
-Handle Win32WindowHookApi::SetWindowProc(Handle window, Handle procedure) {
-    return static_cast<Handle>(
-        ::SetWindowLongPtrW(AsWindow(window), GWLP_WNDPROC, static_cast<LONG_PTR>(procedure)));
+WindowProcedure Win32WindowHookApi::SetWindowProc(Window window, WindowProcedure procedure) {
+    return FromWndproc(reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+        ToHwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToWndproc(procedure)))));
 }
 
-Handle Win32WindowHookApi::GetPropW(Handle window, const std::wstring& name) {
-    return reinterpret_cast<Handle>(::GetPropW(AsWindow(window), name.c_str()));
+WindowProcedure Win32WindowHookApi::GetPropW(Window window, const std::wstring& name) {
+    return FromProperty(::GetPropW(ToHwnd(window), name.c_str()));
 }
 
-bool Win32WindowHookApi::SetPropW(Handle window, const std::wstring& name, Handle value) {
-    return ::SetPropW(AsWindow(window), name.c_str(), reinterpret_cast<HANDLE>(value)) != FALSE;
+bool Win32WindowHookApi::SetPropW(Window window, const std::wstring& name, WindowProcedure value) {
+    return ::SetPropW(ToHwnd(window), name.c_str(), ToProperty(value)) != FALSE;
 }
 
-Handle Win32WindowHookApi::RemovePropW(Handle window, const std::wstring& name) {
-    return reinterpret_cast<Handle>(::RemovePropW(AsWindow(window), name.c_str()));
+WindowProcedure Win32WindowHookApi::RemovePropW(Window window, const std::wstring& name) {
+    return FromProperty(::RemovePropW(ToHwnd(window), name.c_str()));
 }
 
-std::intptr_t Win32WindowHookApi::CallWindowProcW(Handle previous, Handle window, std::uint32_t message,
+std::intptr_t Win32WindowHookApi::CallWindowProcW(WindowProcedure previous, Window window, std::uint32_t message,
                                                   std::uintptr_t wParam, std::intptr_t lParam) {
-    return ::CallWindowProcW(reinterpret_cast<WNDPROC>(previous), AsWindow(window), message, wParam, lParam);
+    return ::CallWindowProcW(ToWndproc(previous), ToHwnd(window), message, wParam, lParam);
 }
 
-Handle Win32WindowHookApi::HookProcedure(Handler handler) {
+WindowProcedure Win32WindowHookApi::HookProcedure(Handler handler) {
     RegisteredHandler() = std::move(handler);
-    return reinterpret_cast<Handle>(&HookTrampoline);
+    return FromWndproc(&HookTrampoline);
 }
