@@ -31,17 +31,6 @@ Timer& FormBinding::TimerOf(FormTimer timer) {
     }
 }
 
-void FormBinding::BindControl(FormControl control, ControlPeer* peer) {
-    // Each kind pushes its own state to a new peer.
-    if (CheckBox* box = CheckBoxOf(control))
-        box->Bind(peer);
-    else if (control == FormControl::List1)
-        form_.List1.Bind(peer);
-    else
-        ControlOf(control).Bind(peer);
-}
-
-std::wstring FormBinding::Caption(FormControl control) { return ControlOf(control).Caption(); }
 
 void FormBinding::CheckBoxClicked(FormControl control) {
     CheckBox* box = CheckBoxOf(control);

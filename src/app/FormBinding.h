@@ -9,9 +9,9 @@ public:
     explicit FormBinding(Form1& form) : form_(form) {}
 
     void BindWindow(FormPeer* window) override { form_.Bind(window); }
-    void BindControl(FormControl control, ControlPeer* peer) override;
+    void BindControl(FormControl control, ControlPeer* peer) override { ControlOf(control).Bind(peer); }
     void BindTimer(FormTimer timer, TimerPeer* peer) override { TimerOf(timer).Bind(peer); }
-    std::wstring Caption(FormControl control) override;
+    std::wstring Caption(FormControl control) override { return ControlOf(control).Caption(); }
 
     void CheckBoxClicked(FormControl control) override;
     void ListSelectionChanged(const std::vector<bool>& selected) override;

@@ -12,7 +12,7 @@ public:
     bool SetValue(int value);
     // The user clicked the real box: its state flips.
     void UserClick() { SetValue(value_ ? 0 : 1); }
-    void Bind(ControlPeer* peer);
+    void Bind(ControlPeer* peer) override;
 
     std::function<void()> Click;
 

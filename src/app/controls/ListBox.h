@@ -20,7 +20,7 @@ public:
     void SetListIndex(int index);
     // The user changed an entry's selection on the real list.
     void UserSetSelected(int index, bool selected);
-    void Bind(ControlPeer* peer);
+    void Bind(ControlPeer* peer) override;
 
     std::function<void()> Click;
 

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <string>
-
 #include "platform/win32/AboutWindowDesign.h"
 #include "platform/win32/CommonControls.h"
 #include "platform/win32/Dpi.h"
