@@ -25,8 +25,14 @@ void AutorunTermination::ReadAutorunProgramName(const std::wstring& sRoot) {
 }
 
 void AutorunTermination::TerminateAutorunProcess(const std::wstring& sName) {
-    TerminateAutorunProcessScan(processes_, text_, GetPlatformId(), {sName, m_sTerminateDrive}, &m_processPaths,
-                                [this](std::uint32_t lProcessId) { KillProcessById(lProcessId); });
+    const AutorunTarget target{sName, m_sTerminateDrive};
+    const std::uint32_t platformId = GetPlatformId();
+    if (platformId == kPlatformNt && !m_processTable.MustList(processes_, target)) return;
+    const std::optional<std::uint32_t> killed = TerminateAutorunProcessScan(
+        processes_, text_, platformId, target, &m_processPaths,
+        [this](std::uint32_t lProcessId) { KillProcessById(lProcessId); });
+    // A kill that failed is tried again at the next tick.
+    m_processTable.Listed(!killed && m_processPaths.Complete());
 }
 
 void AutorunTermination::KillProcessById(std::uint32_t lProcessId) {

@@ -6,6 +6,7 @@
 #include "platform/ProcessApi.h"
 #include "platform/TextApi.h"
 #include "suppress/ProcessPathCache.h"
+#include "suppress/ProcessTableWatch.h"
 
 // The termination window: for a minute after a disc arrives, every tick ends the program
 // that the disc's autorun.inf names if it runs from that disc.
@@ -35,4 +36,5 @@ private:
     FileSystemApi& files_;
     TextApi& text_;
     ProcessPathCache m_processPaths;
+    ProcessTableWatch m_processTable;
 };

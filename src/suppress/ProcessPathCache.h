@@ -30,10 +30,17 @@ public:
             if (found != paths_.end()) kept.insert(*found);
         }
         paths_.swap(kept);
+        complete_ = true;
     }
+
+    // A process of the last listing was opened but its path could not be kept.
+    void MissedOne() { complete_ = false; }
+    // Whether every process of the last listing that could be opened has its path here.
+    bool Complete() const { return complete_; }
 
     std::size_t Size() const { return paths_.size(); }
 
 private:
     std::map<std::uint32_t, std::pair<std::uint64_t, std::wstring>> paths_;
+    bool complete_ = false;
 };

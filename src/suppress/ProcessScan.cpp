@@ -62,6 +62,7 @@ std::optional<std::uint32_t> ScanProcessList(ProcessApi& api, TextApi& text, con
         const std::wstring path = known ? *known : ReadExecutablePath(api, process.Get());
         // A path not readable yet (a process only just created) is asked for again.
         if (cache && dated && created != 0 && !path.empty()) cache->Remember(record.processId, created, path);
+        else if (cache) cache->MissedOne();
         if (IsDiscAutorunProcess(text, path, target.name, target.driveRoot)) {
             kill(record.processId);
             return record.processId;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ public:
         bool modulesReadable = true;  // false: EnumProcessModules fails, the image name still reads
         bool running = true;
         std::uint64_t creationTime = 0;  // Add gives each process a later one
+        bool killable = true;
     };
 
     std::uint32_t GetTickCount() override { return tickCount; }
@@ -35,10 +37,18 @@ public:
         return ++i, true;
     }
     bool ListProcesses(std::vector<ProcessRecord>* processes) override {
+        ++listings;
         processes->clear();
         for (const Process& p : processes_)
             if (p.running) processes->push_back({p.id, p.creationTime});
         return true;
+    }
+    // Changes with every start and exit, unless a test freezes it.
+    bool ProcessTableFingerprint(std::uint64_t* fingerprint) override {
+        *fingerprint = frozenFingerprint.value_or(0);
+        for (const Process& p : processes_)
+            if (p.running && !frozenFingerprint) *fingerprint = *fingerprint * 31 + p.creationTime;
+        return fingerprinted;
     }
     KernelHandle OpenProcess(std::uint32_t access, bool, std::uint32_t processId) override {
         return Live(processId) ? Open(processId, access) : 0;
@@ -68,7 +78,7 @@ public:
     }
     bool TerminateProcess(KernelHandle process, std::uint32_t) override {
         Process* p = Of(process, kProcessTerminate);
-        if (!p) return false;
+        if (!p || !p->killable) return false;
         p->running = false;
         terminated.push_back(p->id);
         for (const auto& h : handles_)
@@ -96,6 +106,9 @@ public:
     std::vector<std::wstring> started;  // command lines
     std::uint32_t tickCount = 1000;
     std::uint32_t platformId = kPlatformNt;
+    int listings = 0;
+    bool fingerprinted = true;
+    std::optional<std::uint64_t> frozenFingerprint;
 
 private:
     KernelHandle Open(std::uint32_t processId, std::uint32_t access) {

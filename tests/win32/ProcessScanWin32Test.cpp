@@ -140,6 +140,17 @@ TEST(ProcessApiWin32, TheListingAndTheImageNameFindAProgramWithoutAModuleList) {
     EXPECT_EQ(exitCode, 0u);
 }
 
+// The fingerprint is what the listing would take, counted by the system without listing.
+TEST(ProcessApiWin32, TheFingerprintChangesWhenAProgramStarts) {
+    Win32ProcessApi api;
+    std::uint64_t before = 0, during = 0;
+    ASSERT_TRUE(api.ProcessTableFingerprint(&before));
+    ChildProcess child(Quoted(HelperProgram(L"th_sleeper.exe")));
+    ASSERT_TRUE(child.Started());
+    ASSERT_TRUE(api.ProcessTableFingerprint(&during));
+    EXPECT_NE(during, before);
+}
+
 // The prefix's ANSI code page is 1252, as on a Western European Windows.
 TEST(TextWin32, AnsiBytesAndLetterCaseAreTheSystemsOwn) {
     Win32TextApi text;

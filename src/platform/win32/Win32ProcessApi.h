@@ -13,6 +13,7 @@ public:
     bool Process32FirstW(KernelHandle snapshot, ProcessEntry* entry) override;
     bool Process32NextW(KernelHandle snapshot, ProcessEntry* entry) override;
     bool ListProcesses(std::vector<ProcessRecord>* processes) override;
+    bool ProcessTableFingerprint(std::uint64_t* fingerprint) override;
     KernelHandle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
     bool EnumProcessModuleHandles(KernelHandle process, Module* modules, std::uint32_t bytes,
                                   std::uint32_t* bytesNeeded) override;

@@ -1,0 +1,19 @@
+#include "suppress/ProcessTableWatch.h"
+
+namespace {
+constexpr int kTicksPerListing = 10;
+}
+
+bool ProcessTableWatch::MustList(ProcessApi& api, const AutorunTarget& target) {
+    std::uint64_t fingerprint = 0;
+    const bool known = api.ProcessTableFingerprint(&fingerprint);
+    if (known && settled_ && fingerprint_ == fingerprint && target_.name == target.name &&
+        target_.driveRoot == target.driveRoot && ++ticksSinceListing_ < kTicksPerListing)
+        return false;
+    fingerprint_ = known ? std::optional<std::uint64_t>(fingerprint) : std::nullopt;
+    target_ = target;
+    ticksSinceListing_ = 0;
+    return true;
+}
+
+void ProcessTableWatch::Listed(bool settled) { settled_ = settled; }
