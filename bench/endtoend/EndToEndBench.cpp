@@ -218,6 +218,17 @@ void WindowByProcessCount(e2e::TrayhushMachine& session) {
     }
 }
 
+// What a timer of the window's interval costs when its ticks do nothing.
+void TickFloor(e2e::TrayhushMachine& session) {
+    std::wstring error;
+    const std::wstring exe = e2e::NeededArtifact(L"TH_MINIMAL_TRAY", L"th_minimal_tray.exe");
+    const e2e::StartedProcess ticking = session.Group().Start(exe, L"--tick", L"", &error);
+    if (!ticking) throw std::runtime_error("cannot start the minimal program with a timer");
+    Sleep(1000);
+    CpuShareOf(exe, "of a 1 ms timer that does nothing (the window's floor)", 6 * kCpuSliceSeconds);
+    TerminateProcess(ticking.handle, 0);
+}
+
 // What the volume queries alone cost on the same two drives at the same rate.
 void PollingFloor(e2e::TrayhushMachine& session) {
     std::wstring error;
@@ -263,6 +274,7 @@ void MeasureMethodOne(e2e::TrayhushMachine& session, int rounds) {
     CpuShare(session, "in the 60 s termination window", kTerminationWindowSeconds - 2 * kCpuSliceSeconds);
     Sleep(static_cast<DWORD>(kTerminationWindowSeconds * 1000 + 2000 - (NowMs() - windowStart)));
     CpuShare(session, "idle, detection method one", 6 * kCpuSliceSeconds);
+    TickFloor(session);
     WindowByProcessCount(session);
     session.CloseTrayhush();
 }

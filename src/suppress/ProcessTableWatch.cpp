@@ -1,7 +1,7 @@
 #include "suppress/ProcessTableWatch.h"
 
 namespace {
-constexpr int kTicksPerListing = 10;
+constexpr int kTicksPerListing = 100;
 }
 
 bool ProcessTableWatch::MustList(ProcessApi& api, const AutorunTarget& target) {

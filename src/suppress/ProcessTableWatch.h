@@ -5,12 +5,12 @@
 #include "platform/ProcessApi.h"
 #include "suppress/ProcessScan.h"
 
-// Whether the termination window's tick must list the processes. Under Wine one listing
-// costs about 45 us per process, a hundred times a second; the table's fingerprint costs
-// one request. A tick lists when the fingerprint or the target differs from those of the
-// last listing, or that listing matched or left a path unread, or it is the tenth tick
-// since. A start hidden behind exits of the same size is thus still found, a tenth of a
-// second late at most.
+// Whether the termination window's tick must list the processes. Under Wine a listing
+// reads /proc for every process and thread, a hundred times a second; the table's
+// fingerprint costs one request. A tick lists when the fingerprint or the target differs
+// from those of the last listing, or that listing matched or left a path unread, or a
+// hundred ticks have passed. A start that exits of the same size hide in the same tick is
+// thus still found, a second late at most.
 class ProcessTableWatch {
 public:
     bool MustList(ProcessApi& api, const AutorunTarget& target);
