@@ -34,10 +34,9 @@ public:
     // (NtQuerySystemInformation with SystemProcessInformation, on which EnumProcesses is
     // built). False when the system cannot list them.
     virtual bool ListProcesses(std::vector<ProcessRecord>* processes) = 0;
-    // A figure that changes when a process starts, read without listing: the sizes the
-    // listing would take. A start can hide behind exits only when the system has the same
-    // number of processes and threads and the same name lengths afterwards. False when
-    // the system cannot tell.
+    // A figure that changes when a process starts, read without listing: the room the
+    // listing would take. A start hides only behind exits of processes or threads in the
+    // same moment that free exactly as much. False when the system cannot tell.
     virtual bool ProcessTableFingerprint(std::uint64_t* fingerprint) = 0;
     virtual KernelHandle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
     virtual bool EnumProcessModuleHandles(KernelHandle process, Module* modules, std::uint32_t bytes,

@@ -31,7 +31,8 @@ void AutorunTermination::TerminateAutorunProcess(const std::wstring& sName) {
     const std::optional<std::uint32_t> killed = TerminateAutorunProcessScan(
         processes_, text_, platformId, target, &m_processPaths,
         [this](std::uint32_t lProcessId) { KillProcessById(lProcessId); });
-    // A kill that failed is tried again at the next tick.
+    // A program killed now and started again before the next tick leaves the table's
+    // fingerprint as it was, so the tick after a kill lists whatever the fingerprint says.
     m_processTable.Listed(!killed && m_processPaths.Complete());
 }
 

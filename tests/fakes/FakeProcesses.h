@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <deque>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,6 @@ public:
         bool modulesReadable = true;  // false: EnumProcessModules fails, the image name still reads
         bool running = true;
         std::uint64_t creationTime = 0;  // Add gives each process a later one
-        bool killable = true;
     };
 
     std::uint32_t GetTickCount() override { return tickCount; }
@@ -43,11 +41,11 @@ public:
             if (p.running) processes->push_back({p.id, p.creationTime});
         return true;
     }
-    // Changes with every start and exit, unless a test freezes it.
+    // Counted as the system counts, processes and the lengths of their names: an exit can
+    // hide a start.
     bool ProcessTableFingerprint(std::uint64_t* fingerprint) override {
-        *fingerprint = frozenFingerprint.value_or(0);
-        for (const Process& p : processes_)
-            if (p.running && !frozenFingerprint) *fingerprint = *fingerprint * 31 + p.creationTime;
+        *fingerprint = 0;
+        for (const Process& p : processes_) *fingerprint += p.running ? 1000 + p.path.size() : 0;
         return fingerprinted;
     }
     KernelHandle OpenProcess(std::uint32_t access, bool, std::uint32_t processId) override {
@@ -78,7 +76,7 @@ public:
     }
     bool TerminateProcess(KernelHandle process, std::uint32_t) override {
         Process* p = Of(process, kProcessTerminate);
-        if (!p || !p->killable) return false;
+        if (!p) return false;
         p->running = false;
         terminated.push_back(p->id);
         for (const auto& h : handles_)
@@ -108,7 +106,6 @@ public:
     std::uint32_t platformId = kPlatformNt;
     int listings = 0;
     bool fingerprinted = true;
-    std::optional<std::uint64_t> frozenFingerprint;
 
 private:
     KernelHandle Open(std::uint32_t processId, std::uint32_t access) {

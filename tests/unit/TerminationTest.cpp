@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "Form1Fixture.h"
 #include "suppress/TerminationWindow.h"
 
@@ -42,6 +44,35 @@ TEST_F(TerminationTest, TheWindowKillsEachStartUntilAMinuteAfterTheLastReport) {
     EXPECT_EQ(fake.processes.OpenHandles(), 0);
     TickAt(110001);
     EXPECT_FALSE(TerminationRunning());
+}
+
+// Listing every process is dear under Wine: a tick lists again only when the table or the
+// target changed or the last listing killed or left a path unread, and without a fingerprint
+// always. An id that passed to another process is read afresh; a start that an exit hides
+// from the fingerprint still dies within a hundred ticks.
+TEST_F(TerminationTest, ATickListsOnlyWhenTheLastListingMayNotStand) {
+    FakeProcesses& processes = fake.processes;
+    FakeProcesses::Process& editor = processes.Add(10, L"");
+    const struct { const char* step; std::function<void()> change; int listings; } steps[] = {
+        {"a path not read yet", [] {}, 1}, {"read now", [&] { editor.path = L"C:\\X.EXE"; }, 1},
+        {"nothing changed", [] {}, 0}, {"another disc", [&] { form1->m_termination.m_sTerminateDrive = L"F:\\"; }, 1},
+        {"another program", [&] { form1->m_termination.m_sAutorunProgram = L"x.exe"; }, 1}, {"same", [] {}, 0},
+        {"the id passes to the disc's program", [&] { editor.running = false; processes.Add(10, L"F:\\B\\X.EXE"); }, 1},
+        {"no fingerprint", [&] { processes.fingerprinted = false; }, 1}, {"still none", [] {}, 1},
+        {"a fingerprint again", [&] { processes.fingerprinted = true; }, 1},
+    };
+    for (const auto& step : steps) {
+        step.change();
+        const int before = processes.listings;
+        form1->Timer1.Fire();
+        EXPECT_EQ(processes.listings - before, step.listings) << step.step;
+    }
+    FakeProcesses::Process& other = processes.Add(11, L"C:\\Y.EXE");
+    form1->Timer1.Fire();
+    other.running = false;
+    processes.Add(12, L"F:\\X.EXE");  // as long a name as the one gone
+    for (int tick = 0; tick < 100 && processes.terminated.size() < 2; ++tick) form1->Timer1.Fire();
+    EXPECT_EQ(processes.terminated, (std::vector<std::uint32_t>{10, 12}));
 }
 
 }  // namespace
