@@ -210,7 +210,8 @@ void WindowByProcessCount(e2e::TrayhushMachine& session) {
     std::wstring error;
     for (const std::size_t target : {30u, 100u, 300u}) {
         for (std::size_t running = RunningProcesses(); running < target; ++running)
-            if (!session.Group().Start(session.sleeper, L"600000", L"", &error)) throw std::runtime_error("cannot start a sleeper");
+            if (!session.Group().Start(session.sleeper, L"600000", L"", &error))
+                throw std::runtime_error("at " + std::to_string(running) + " processes: " + testsupport::toUtf8(error));
         Sleep(2000);
         session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error);
         session.Trayhush().UnloadProbe();

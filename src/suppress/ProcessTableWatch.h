@@ -9,7 +9,7 @@
 // reads /proc for every process and thread, a hundred times a second; the table's
 // fingerprint costs one request. A tick lists when the fingerprint or the target differs
 // from those of the last listing, or that listing killed or left a path unread, or a
-// hundred ticks have passed. A start that exits of the same size hide in the same tick is
+// hundred ticks have passed. A start hidden by exits of the same size in the same tick is
 // thus still found, a second late at most.
 class ProcessTableWatch {
 public:
