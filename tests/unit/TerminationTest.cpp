@@ -47,14 +47,14 @@ TEST_F(TerminationTest, TheWindowKillsEachStartUntilAMinuteAfterTheLastReport) {
 }
 
 // Listing every process is dear under Wine: a tick lists again only when the table or the
-// target changed or the last listing killed or left a path unread, and without a fingerprint
+// target changed or the last listing killed or left a process unread, and without a fingerprint
 // always. An id that passed to another process is read afresh; a start that an exit hides
 // from the fingerprint still dies within a hundred ticks.
 TEST_F(TerminationTest, ATickListsOnlyWhenTheLastListingMayNotStand) {
     FakeProcesses& processes = fake.processes;
-    FakeProcesses::Process& editor = processes.Add(10, L"");
+    FakeProcesses::Process& editor = processes.Add(10, L"C:\\X.EXE");
     const struct { const char* step; std::function<void()> change; int listings; } steps[] = {
-        {"a path not read yet", [] {}, 1}, {"read now", [&] { editor.path = L"C:\\X.EXE"; }, 1},
+        {"not dated yet", [&] { editor.creationTime = 0; }, 1}, {"dated now", [&] { editor.creationTime = 99; }, 1},
         {"nothing changed", [] {}, 0}, {"another disc", [&] { form1->m_termination.m_sTerminateDrive = L"F:\\"; }, 1},
         {"another program", [&] { form1->m_termination.m_sAutorunProgram = L"x.exe"; }, 1}, {"same", [] {}, 0},
         {"the id passes to the disc's program", [&] { editor.running = false; processes.Add(10, L"F:\\B\\X.EXE"); }, 1},
