@@ -7,10 +7,10 @@ constexpr int kTicksPerListing = 100;
 bool ProcessTableWatch::MustList(ProcessApi& api, const AutorunTarget& target) {
     std::uint64_t fingerprint = 0;
     const bool known = api.ProcessTableFingerprint(&fingerprint);
-    if (settled_ && fingerprint_ == fingerprint && target_.name == target.name &&
+    if (known && settled_ && fingerprint_ == fingerprint && target_.name == target.name &&
         target_.driveRoot == target.driveRoot && ++ticksSinceListing_ < kTicksPerListing)
         return false;
-    // An unknown fingerprint is kept as none, which no later one equals.
+    // An unknown fingerprint is kept as none, which the next known one does not equal.
     fingerprint_ = known ? std::optional<std::uint64_t>(fingerprint) : std::nullopt;
     target_ = target;
     ticksSinceListing_ = 0;

@@ -45,4 +45,21 @@ TEST(ProcessScan, TheFirstMatchInEnumerationOrderShieldsLaterOnes) {
     }
 }
 
+// An id passes to a new process once the old one is gone: the path read for the old one
+// must not stand for the new.
+TEST(ProcessScan, AReusedIdIsReadAfresh) {
+    FakeProcesses processes;
+    FakeText text;
+    ProcessPathCache cache;
+    std::vector<std::uint32_t> killed;
+    const auto kill = [&](std::uint32_t id) { killed.push_back(id); };
+    const auto scan = [&] { TerminateAutorunProcessScan(processes, text, kPlatformNt, {L"setup.exe", L"E:\\"}, &cache, kill); };
+    FakeProcesses::Process& editor = processes.Add(10, L"C:\\TOOLS\\EDITOR.EXE");
+    scan();
+    editor.running = false;
+    processes.Add(10, L"E:\\SETUP.EXE");
+    scan();
+    EXPECT_EQ(killed, std::vector<std::uint32_t>{10});
+}
+
 }  // namespace
