@@ -47,8 +47,8 @@ TEST_F(TerminationTest, TheWindowKillsEachStartUntilAMinuteAfterTheLastReport) {
 }
 
 // Listing every process is dear under Wine: a tick lists again only when the table or the
-// target changed or the last listing killed or left a process unread, and without a fingerprint
-// always. A start that an exit hides from the fingerprint still dies within a hundred ticks.
+// target changed or the last listing killed or left a process unread, and always without a
+// fingerprint. A start that an exit hides from the fingerprint still dies within 100 ticks.
 TEST_F(TerminationTest, ATickListsOnlyWhenTheLastListingMayNotStand) {
     FakeProcesses& processes = fake.processes;
     FakeProcesses::Process& editor = processes.Add(10, L"C:\\X.EXE");
