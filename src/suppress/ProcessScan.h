@@ -13,6 +13,8 @@
 struct AutorunTarget {
     std::wstring name;
     std::wstring driveRoot;
+
+    bool operator==(const AutorunTarget& other) const { return name == other.name && driveRoot == other.driveRoot; }
 };
 
 // One scan for the disc's autorun program (see IsDiscAutorunProcess): the first match in
