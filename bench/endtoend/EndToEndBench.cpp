@@ -1,7 +1,7 @@
 // The real Trayhush.exe under Wine, measured from outside: start-up against a minimal tray
 // program, private memory, detection latency of both methods, how long a disc's autorun
 // program lives, and Trayhush's CPU share while it watches. Prints medians; asserts nothing.
-// Usage: bench_end_to_end.exe [rounds [--method-two-only | --start-up-only]]   (in a Wine session; files beside it)
+// Usage: bench_end_to_end.exe [rounds [--method-two-only | --start-up-only | --lifetime-only]]   (in a Wine session; files beside it)
 #include <windows.h>
 #include <shellapi.h>
 #include <psapi.h>
@@ -242,11 +242,25 @@ void PollingFloor(e2e::TrayhushMachine& session) {
     TerminateProcess(floor.handle, 0);
 }
 
+// A termination window for the disc, which Trayhush sees start.
+void OpenTerminationWindow(e2e::TrayhushMachine& session) {
+    std::wstring error;
+    if (!session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error) ||
+        !session.Trayhush().WaitForReportedRoot(session.DiscRoot(), kBoundMs))
+        throw std::runtime_error("the disc was not reported");
+}
+
 void MeasureMethodOne(e2e::TrayhushMachine& session, int rounds);
 
 void Run(int rounds, const std::wstring& only) {
     e2e::TrayhushMachine session;
     if (only == L"--start-up-only") return StartUpAndMemory(session, rounds);
+    if (only == L"--lifetime-only") {
+        session.InsertDisc();
+        session.StartTrayhush(false);
+        OpenTerminationWindow(session);
+        return AutorunLifetime(session, rounds);
+    }
     if (only != L"--method-two-only") MeasureMethodOne(session, rounds);
     session.StartTrayhush(true);
     session.Trayhush().UnloadProbe();
@@ -262,11 +276,9 @@ void MeasureMethodOne(e2e::TrayhushMachine& session, int rounds) {
     session.InsertDisc();
     session.StartTrayhush(false);
     DetectionMethodOne(session, rounds);
-    std::wstring error;
-    if (!session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error) ||
-        !session.Trayhush().WaitForReportedRoot(session.DiscRoot(), kBoundMs))
-        throw std::runtime_error("the disc was not reported");
+    OpenTerminationWindow(session);
     AutorunLifetime(session, rounds);
+    std::wstring error;
     // A fresh window, measured while it runs, then the quiet after it.
     session.Trayhush().AnnounceMediaInserted(session.LabelLetter(), &error);
     session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error);

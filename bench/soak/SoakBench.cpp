@@ -5,9 +5,9 @@
 // This process is the program: it runs the same Win32App that wWinMain runs, with the real
 // Win32 layer, a CD-ROM drive defined through Wine's mount manager and a DVD-Video disc
 // with an AUTORUN.INF in it. The reports are the shell's media notification, raised here
-// since Wine delivers those only inside the raising process; the scans are Timer1's
-// WM_TIMER sent to the main window. Both go through the real window procedure. Sent on this
-// thread, nothing else runs between them: no real timer tick adds scans that nobody counts.
+// since Wine delivers those only inside the raising process, through the real window
+// procedure; the scans are Timer1's ticks, made on this thread with the real timer stopped,
+// so that no real tick adds scans that nobody counts.
 // Usage: bench_soak.exe   (in a Wine session; th_sleeper.exe beside it or in TH_SLEEPER)
 #include <windows.h>
 #include <shlobj.h>
@@ -38,10 +38,7 @@ constexpr int kWarmUpReports = 30;
 // proves that the scans run against the disc's name and exercises the termination too.
 constexpr int kReportsPerKill = 250;
 constexpr DWORD kKillTimeoutMs = 10000;
-// The main window's timer id for Timer1, the termination window's scan.
-constexpr WPARAM kTimer1Id = 1;
-
-// Everything but WM_TIMER, which would bring in real ticks of Timer1 and uncounted scans.
+// Everything but WM_TIMER: only the steps that the soak makes and counts run.
 void RunPendingMessagesButTimers() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, WM_TIMER - 1, PM_REMOVE) ||
@@ -64,7 +61,7 @@ void Print(const char* what, long long before, long long after) {
 
 class Soak {
 public:
-    Soak(HWND window, std::wstring root) : window_(window), root_(std::move(root)) {}
+    Soak(Form1& form, std::wstring root) : form_(form), root_(std::move(root)) {}
 
     void Round() {
         SHChangeNotify(SHCNE_MEDIAINSERTED, SHCNF_PATHW | SHCNF_FLUSH, root_.c_str(), nullptr);
@@ -94,12 +91,14 @@ public:
     long scansWhileStarting = 0;
 
 private:
+    // A report starts Timer1 anew; its ticks run on a thread of their own.
     void Scan() {
-        SendMessageW(window_, WM_TIMER, kTimer1Id, 0);
+        form_.Timer1.SetEnabled(false);
+        form_.Timer1_Timer();
         ++scans;
     }
 
-    HWND window_;
+    Form1& form_;
     std::wstring root_;
 };
 
@@ -116,7 +115,7 @@ void Run() {
     const ULONGLONG started = GetTickCount64();
     Win32App app(GetModuleHandleW(nullptr));
     if (!app.Start()) throw std::runtime_error("the program did not start (another instance running?)");
-    Soak soak(app.MainWindowHandle(), drive.root());
+    Soak soak(app.Form(), drive.root());
     RunPendingMessagesButTimers();
     for (int i = 0; i < kWarmUpReports; ++i) soak.Round();
     soak.KillTheDiscProgram();

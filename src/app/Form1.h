@@ -37,7 +37,7 @@ public:
     CheckBox Check1;                // run the default DVD program
     ListBox List1;
     TextBox Text1;
-    Timer Timer1{1};
+    Timer Timer1{1};  // the termination window; its tick touches no control
     Timer Timer6{30000};
     Timer Timer7{1};
     std::array<GroupFrame, 3> Frame;

@@ -53,9 +53,10 @@ void Form1::Timer6_Timer() {
 void Form1::ReleaseShiftKey() { ::ReleaseShiftKey(m_platform.keyboard); }
 
 void Form1::StartAutorunTermination() {
-    m_termination.Start(Text1.Text());
     // Restarting the timer discards a window already running: the new one counts from now.
+    // Its ticks may run on another thread, so the timer stops before the window changes.
     Timer1.SetEnabled(false);
+    m_termination.Start(Text1.Text());
     Timer1.SetEnabled(true);
 }
 

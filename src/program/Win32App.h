@@ -33,6 +33,8 @@ public:
     bool Start();
     // The main window once Start has succeeded, else null.
     HWND MainWindowHandle() const;
+    // For a caller that drives the form's timers itself.
+    Form1& Form() { return form_; }
 
 private:
     void LoadTrayImages();

@@ -1,10 +1,9 @@
 #include "app/controls/Timer.h"
 
 void Timer::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
-    enabled_ = enabled;
+    if (enabled_.exchange(enabled) == enabled) return;
     if (!peer_) return;
-    if (enabled_)
+    if (enabled)
         peer_->Start(interval_);
     else
         peer_->Stop();

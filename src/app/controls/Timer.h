@@ -1,10 +1,12 @@
 #pragma once
+#include <atomic>
 #include <functional>
 
 #include "platform/ControlPeer.h"
 
 // A timer that raises Tick every Interval ms while enabled. Enabling a stopped timer
-// starts the count anew; enabling a running one changes nothing.
+// starts the count anew; enabling a running one changes nothing. A tick may come on a
+// thread of the real timer's own and stop the timer while the window's thread stops it too.
 class Timer {
 public:
     explicit Timer(unsigned intervalMs) : interval_(intervalMs) {}
@@ -20,5 +22,5 @@ public:
 private:
     TimerPeer* peer_ = nullptr;
     unsigned interval_;
-    bool enabled_ = false;
+    std::atomic<bool> enabled_{false};
 };

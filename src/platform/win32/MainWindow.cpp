@@ -111,8 +111,10 @@ void MainWindow::OnListSelectionChanged() {
 }
 
 LRESULT MainWindow::OnTimer(WPARAM id) {
-    for (const auto& [timer, timerId] : kFormTimers)
-        if (timerId == id) form_.TimerFired(timer);
+    // A timer on a thread of its own ticks only there: a WM_TIMER with its id, sent by
+    // anyone, would run its tick on this thread at the same time.
+    for (const FormTimerDesign& design : kFormTimers)
+        if (design.id == id && !design.ownThread) form_.TimerFired(design.timer);
     return 0;
 }
 

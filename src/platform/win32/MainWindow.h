@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
+#include "platform/ControlPeer.h"
 #include "platform/FormEvents.h"
 #include "platform/win32/ListBoxPeer.h"
 #include "platform/win32/UiHandles.h"
-#include "platform/win32/WindowTimer.h"
 
 // The main window: the form's options panel, drive list, hidden signal field and timers
 // over a real window. It is created hidden; sizes and positions the form sees are in twips.
@@ -79,7 +79,7 @@ private:
     std::map<int, HWND> controls_;
     std::vector<std::unique_ptr<ControlPeer>> peers_;
     ListBoxPeer* listPeer_ = nullptr;
-    std::vector<std::unique_ptr<WindowTimer>> timers_;
+    std::vector<std::unique_ptr<TimerPeer>> timers_;
     bool resizeReachesForm_ = false;
     bool layingOut_ = false;
     HWND lastFocus_ = nullptr;

@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <utility>
-
 #include "platform/FormEvents.h"
 
 // A class of the program's own: the common controls' EDIT would load them at start-up.
@@ -11,6 +9,12 @@ inline constexpr wchar_t kSignalFieldClass[] = L"TrayhushSignalField";
 constexpr DWORD kMainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kMainWindowExStyle = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
 
-// Each timer's id is its number.
-inline constexpr std::pair<FormTimer, UINT_PTR> kFormTimers[] = {
-    {FormTimer::Timer1, 1}, {FormTimer::Timer6, 6}, {FormTimer::Timer7, 7}};
+// Each timer's id is its number. The termination window's timer ticks on a thread of its
+// own: its tick only scans and ends processes, and it ticks a hundred times a second.
+struct FormTimerDesign {
+    FormTimer timer;
+    UINT_PTR id;
+    bool ownThread;
+};
+inline constexpr FormTimerDesign kFormTimers[] = {
+    {FormTimer::Timer1, 1, true}, {FormTimer::Timer6, 6, false}, {FormTimer::Timer7, 7, false}};

@@ -5,7 +5,9 @@
 #include "platform/win32/MainWindowDesign.h"
 #include "platform/win32/OptionsPanelLayout.h"
 #include "platform/win32/SignalFieldPeer.h"
+#include "platform/win32/ThreadTimer.h"
 #include "platform/win32/UiFont.h"
+#include "platform/win32/WindowTimer.h"
 #include "resource_ids.h"
 
 namespace {
@@ -76,8 +78,12 @@ void MainWindow::BindPeer(FormControl control, std::unique_ptr<ControlPeer> peer
 
 void MainWindow::BindSignalFieldAndTimers() {
     if (const HWND hwnd = ControlWindow(IDC_TEXT1)) BindPeer(FormControl::Text1, std::make_unique<SignalFieldPeer>(hwnd));
-    for (const auto& [timer, id] : kFormTimers) {
-        timers_.push_back(std::make_unique<WindowTimer>(window_, id));
+    for (const FormTimerDesign& design : kFormTimers) {
+        const FormTimer timer = design.timer;
+        if (design.ownThread)
+            timers_.push_back(std::make_unique<ThreadTimer>([this, timer] { form_.TimerFired(timer); }));
+        else
+            timers_.push_back(std::make_unique<WindowTimer>(window_, design.id));
         form_.BindTimer(timer, timers_.back().get());
     }
     form_.BindWindow(this);
@@ -100,7 +106,9 @@ void MainWindow::BindPanel() {
 void MainWindow::UnbindControls() {
     form_.BindWindow(nullptr);
     for (const PanelControl& control : OptionsPanelControls()) form_.BindControl(control.control, nullptr);
-    for (const auto& timer : kFormTimers) form_.BindTimer(timer.first, nullptr);
+    // No tick on another thread may find its timer half unbound.
+    for (const auto& timer : timers_) timer->Stop();
+    for (const FormTimerDesign& design : kFormTimers) form_.BindTimer(design.timer, nullptr);
     listPeer_ = nullptr;
 }
 
