@@ -55,10 +55,14 @@ std::optional<std::uint32_t> ScanProcessList(ProcessApi& api, TextApi& text, con
         if (known && !IsDiscAutorunProcess(text, *known, target.name, target.driveRoot)) continue;
         UniqueProcessHandle process(api.OpenProcess(kProcessQueryAndRead, false, record.processId), api);
         if (!process) continue;
-        // The id may have passed to a new process since the listing.
+        // The id may have passed to a new process since the listing, or (under Wine) the
+        // process was listed while still starting, before its creation time was filled in.
         std::uint64_t created = 0;
         const bool dated = api.GetProcessCreationTime(process.Get(), &created);
-        if (dated && created != record.creationTime) continue;
+        if (dated && created != record.creationTime) {
+            if (cache) cache->MissedOne();
+            continue;
+        }
         const std::wstring path = known ? *known : ReadExecutablePath(api, process.Get());
         // A path not readable yet (a process only just created) is asked for again.
         if (cache && dated && created != 0 && !path.empty()) cache->Remember(record.processId, created, path);

@@ -16,6 +16,7 @@ public:
         bool modulesReadable = true;  // false: EnumProcessModules fails, the image name still reads
         bool running = true;
         std::uint64_t creationTime = 0;  // Add gives each process a later one
+        std::uint64_t listedTime = 0;     // else the listing's, as Wine's for a process still starting
     };
 
     std::uint32_t GetTickCount() override { return tickCount; }
@@ -38,7 +39,7 @@ public:
         ++listings;
         processes->clear();
         for (const Process& p : processes_)
-            if (p.running) processes->push_back({p.id, p.creationTime});
+            if (p.running) processes->push_back({p.id, p.listedTime ? p.listedTime : p.creationTime});
         return true;
     }
     // Counted as the system counts, processes and the lengths of their names: an exit can

@@ -55,6 +55,7 @@ TEST_F(TerminationTest, ATickListsOnlyWhenTheLastListingMayNotStand) {
     const struct { const char* step; std::function<void()> change; int listings; } steps[] = {
         {"not dated yet", [&] { editor.creationTime = 0; }, 1}, {"dated now", [&] { editor.creationTime = 99; }, 1},
         {"nothing changed", [] {}, 0}, {"another disc", [&] { form1->m_termination.m_sTerminateDrive = L"F:\\"; }, 1},
+        {"listed still starting", [&] { editor.listedTime = 98, processes.Add(13, L"C:\\Z.EXE"); }, 1}, {"listed", [&] { editor.listedTime = 0; }, 1},
         {"another program", [&] { form1->m_termination.m_sAutorunProgram = L"x.exe"; }, 1}, {"same", [] {}, 0},
         {"no fingerprint", [&] { processes.fingerprinted = false; }, 1}, {"still none", [] {}, 1},
         {"a fingerprint again", [&] { processes.fingerprinted = true; }, 1},
