@@ -14,8 +14,14 @@ struct ThreadTimer::Run {
         const std::unique_ptr<std::shared_ptr<Run>> run(static_cast<std::shared_ptr<Run>*>(owner));
         Run& self = **run;
         self.threadId = GetCurrentThreadId();
+        // Ticks keep to the interval however long each takes, as a window timer's do; one
+        // that is late by a whole interval is not caught up with, also as there.
+        ULONGLONG due = GetTickCount64();
         for (;;) {
-            Sleep(self.intervalMs);
+            due += self.intervalMs;
+            const ULONGLONG now = GetTickCount64();
+            if (due <= now) due = now + self.intervalMs;
+            Sleep(static_cast<DWORD>(due - now));
             AcquireSRWLockExclusive(&self.lock);
             if (!self.stopped) self.tick();
             const bool stopped = self.stopped;
