@@ -278,8 +278,8 @@ void MeasureMethodOne(e2e::TrayhushMachine& session, int rounds) {
     DetectionMethodOne(session, rounds);
     OpenTerminationWindow(session);
     AutorunLifetime(session, rounds);
-    std::wstring error;
     // A fresh window, measured while it runs, then the quiet after it.
+    std::wstring error;
     session.Trayhush().AnnounceMediaInserted(session.LabelLetter(), &error);
     session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error);
     session.Trayhush().UnloadProbe();
