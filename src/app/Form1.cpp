@@ -3,7 +3,7 @@
 Form1::Form1(Platform& platform)
     : m_termination(platform.processes, platform.files, platform.text),
       m_platform(platform),
-      m_settings(platform.registry),
+      m_settings(platform.registry, platform.text),
       m_volumePoller(platform.files),
       m_windowHook(platform.hooks, [this](std::uintptr_t wParam, std::intptr_t lParam) {
           NotificationReceipt(wParam, lParam);

@@ -52,6 +52,8 @@ public:
     virtual void OnCallback(std::uint32_t mouseMessage) = 0;
     // Explorer (re)started its taskbar, so the icon must be added again.
     virtual void OnTaskbarCreated() = 0;
+    // Someone asked the window to close (a polite taskkill asks every top-level window).
+    virtual void OnClose() = 0;
 };
 
 // The hidden window that owns the icon, as its component sees it.

@@ -1,5 +1,7 @@
 #include "settings/SettingsStore.h"
 
+#include <functional>
+
 #include "settings/Registry.h"
 
 const wchar_t kSettingsKey[] = L"Software\\Trayhush\\Settings";
@@ -35,10 +37,10 @@ bool Write(RegistryApi& api, RegistryKey root, const std::wstring& key, const st
 // holds it needs no write: a user who may not write there then gets no per-user copy of
 // what the installer stored, which Windows would otherwise run at logon as well. Once the
 // machine-wide value holds it, a per-user copy could only shadow it, so it goes.
-template <typename Value>
-void Store(RegistryApi& api, const std::wstring& key, const std::wstring& name, const Value& value) {
+template <typename Value, typename Same>
+void Store(RegistryApi& api, const std::wstring& key, const std::wstring& name, const Value& value, Same same) {
     const bool machineHolds = Has(api, kHkeyLocalMachine, key, name, value) &&
-                              Read(api, kHkeyLocalMachine, key, name, value) == value;
+                              same(Read(api, kHkeyLocalMachine, key, name, value), value);
     if (machineHolds || Write(api, kHkeyLocalMachine, key, name, value)) {
         if (Has(api, kHkeyCurrentUser, key, name, value)) Registry::RemoveValue(api, kHkeyCurrentUser, key, name);
         return;
@@ -55,7 +57,7 @@ std::int32_t SettingsStore::ReadNumber(const std::wstring& name, std::int32_t de
 }
 
 void SettingsStore::WriteNumber(const std::wstring& name, std::int32_t number) {
-    Store(api_, kSettingsKey, name, number);
+    Store(api_, kSettingsKey, name, number, std::equal_to<>());
 }
 
 std::wstring SettingsStore::ReadText(const std::wstring& name) {
@@ -65,7 +67,7 @@ std::wstring SettingsStore::ReadText(const std::wstring& name) {
 }
 
 void SettingsStore::WriteText(const std::wstring& name, const std::wstring& text) {
-    Store(api_, kSettingsKey, name, text);
+    Store(api_, kSettingsKey, name, text, std::equal_to<>());
 }
 
 std::wstring SettingsStore::ReadRunEntry() {
@@ -76,7 +78,10 @@ std::wstring SettingsStore::ReadRunEntry() {
 }
 
 void SettingsStore::WriteRunEntry(const std::wstring& command) {
-    Store(api_, kRunKey, kRunValueName, command);
+    // A path names the same program in any letter case, and the folder the program sees
+    // is spelt as it was started: the installer's machine-wide entry stands for it.
+    Store(api_, kRunKey, kRunValueName, command,
+          [this](const std::wstring& held, const std::wstring& wanted) { return text_.ToUpper(held) == text_.ToUpper(wanted); });
 }
 
 void SettingsStore::RemoveRunEntry() {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/RegistryApi.h"
+#include "platform/TextApi.h"
 
 extern const wchar_t kSettingsKey[];  // under HKEY_LOCAL_MACHINE
 extern const wchar_t kRunKey[];
@@ -14,10 +15,12 @@ extern const wchar_t kRunValueName[];
 // on Windows with User Account Control, so a refused machine-wide write goes to the same
 // path under HKEY_CURRENT_USER instead, and a value found there wins when reading.
 // Where the machine-wide value holds what is written, already or after the write, nothing
-// else changes, except that a per-user copy is removed so that it cannot shadow it.
+// else changes, except that a per-user copy is removed so that it cannot shadow it. The
+// numbers and the drive list are compared exactly, the Run command as Windows compares
+// paths, without regard to letter case.
 class SettingsStore {
 public:
-    explicit SettingsStore(RegistryApi& api) : api_(api) {}
+    SettingsStore(RegistryApi& api, TextApi& text) : api_(api), text_(text) {}
 
     std::int32_t ReadNumber(const std::wstring& name, std::int32_t defaultNumber);
     void WriteNumber(const std::wstring& name, std::int32_t number);
@@ -32,4 +35,5 @@ public:
 
 private:
     RegistryApi& api_;
+    TextApi& text_;
 };

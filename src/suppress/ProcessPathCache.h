@@ -33,7 +33,7 @@ public:
         complete_ = true;
     }
 
-    // A process of the last listing was opened but its path could not be kept.
+    // The last listing failed, or a process of it was opened but its path could not be kept.
     void MissedOne() { complete_ = false; }
     // Whether every process of the last listing that could be opened has its path here.
     bool Complete() const { return complete_; }

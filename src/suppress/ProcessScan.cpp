@@ -48,21 +48,24 @@ std::wstring ReadExecutablePath(ProcessApi& api, KernelHandle process) {
 std::optional<std::uint32_t> ScanProcessList(ProcessApi& api, TextApi& text, const AutorunTarget& target,
                                              ProcessPathCache* cache, const Kill& kill) {
     std::vector<ProcessRecord> listed;
-    if (!api.ListProcesses(&listed)) return std::nullopt;
+    if (!api.ListProcesses(&listed)) {
+        // A program started now would wait for the next change of the table: list again.
+        if (cache) cache->MissedOne();
+        return std::nullopt;
+    }
     if (cache) cache->KeepOnly(listed);
     for (const ProcessRecord& record : listed) {
         const std::wstring* known = cache ? cache->Find(record.processId, record.creationTime) : nullptr;
         if (known && !IsDiscAutorunProcess(text, *known, target.name, target.driveRoot)) continue;
         UniqueProcessHandle process(api.OpenProcess(kProcessQueryAndRead, false, record.processId), api);
         if (!process) continue;
-        // The id may have passed to a new process since the listing, or (under Wine) the
-        // process was listed while still starting, before its creation time was filled in.
+        // The open handle pins the process, and its own creation time says which one it is:
+        // the id may have passed to a new process since the listing, or (under Wine) the
+        // process was listed while still starting, before its time was filled in. Either
+        // way its path is read through the handle, never taken from the listing's.
         std::uint64_t created = 0;
         const bool dated = api.GetProcessCreationTime(process.Get(), &created);
-        if (dated && created != record.creationTime) {
-            if (cache) cache->MissedOne();
-            continue;
-        }
+        if (dated && created != record.creationTime) known = nullptr;
         const std::wstring path = known ? *known : ReadExecutablePath(api, process.Get());
         // A path not readable yet (a process only just created) is asked for again.
         if (cache && dated && created != 0 && !path.empty()) cache->Remember(record.processId, created, path);

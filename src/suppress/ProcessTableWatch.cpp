@@ -1,19 +1,20 @@
 #include "suppress/ProcessTableWatch.h"
 
 namespace {
-constexpr int kTicksPerListing = 100;
+constexpr std::uint32_t kMaxListingAgeMs = 1000;
 }
 
 bool ProcessTableWatch::MustList(ProcessApi& api, const AutorunTarget& target) {
     std::uint64_t fingerprint = 0;
     const bool known = api.ProcessTableFingerprint(&fingerprint);
-    if (known && settled_ && fingerprint_ == fingerprint && target_ == target &&
-        ++ticksSinceListing_ < kTicksPerListing)
+    // The tick count wraps after 49.7 days; the age is taken modulo 2^32.
+    const std::uint32_t now = api.GetTickCount();
+    if (known && settled_ && fingerprint_ == fingerprint && target_ == target && now - listedAt_ < kMaxListingAgeMs)
         return false;
     // An unknown fingerprint is kept as none, which the next known one does not equal.
     fingerprint_ = known ? std::optional<std::uint64_t>(fingerprint) : std::nullopt;
     target_ = target;
-    ticksSinceListing_ = 0;
+    listedAt_ = now;
     return true;
 }
 

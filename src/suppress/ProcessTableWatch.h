@@ -8,9 +8,9 @@
 // Whether the termination window's tick must list the processes. Under Wine a listing
 // reads /proc for every process and thread, a hundred times a second; the table's
 // fingerprint costs one request. A tick lists when the fingerprint or the target differs
-// from those of the last listing, or that listing killed or left a path unread, or a
-// hundred ticks have passed. A start hidden by exits of the same size in the same tick is
-// thus still found, a second late at most.
+// from those of the last listing, or that listing failed, killed or left a path unread, or
+// it is a second old. A start hidden by exits of the same total size in the same tick is
+// thus still found, at the first tick a second after the last listing at most.
 class ProcessTableWatch {
 public:
     bool MustList(ProcessApi& api, const AutorunTarget& target);
@@ -22,5 +22,5 @@ private:
     std::optional<std::uint64_t> fingerprint_;  // taken before the listing, so no start falls between
     AutorunTarget target_;
     bool settled_ = false;
-    int ticksSinceListing_ = 0;
+    std::uint32_t listedAt_ = 0;  // tick count
 };

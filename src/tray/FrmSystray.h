@@ -33,6 +33,8 @@ public:
 
     void OnCallback(std::uint32_t mouseMessage) override;
     void OnTaskbarCreated() override;
+    // The window always agrees to close, and takes its icon with it.
+    void OnClose() override { Unload(); }
 
     std::function<void(std::int32_t eButton)> SysTrayMouseDown;
     std::function<void(std::int32_t eButton)> SysTrayMouseUp;

@@ -10,6 +10,15 @@ struct ThreadTimer::Run {
     SRWLOCK lock = SRWLOCK_INIT;  // held for each tick
     bool stopped = false;
 
+    // No exception may leave the thread: one tick's failure (a listing that ran out of
+    // memory) costs that tick, not the program, and the next tick comes as due.
+    void TickGuarded() {
+        try {
+            tick();
+        } catch (...) {
+        }
+    }
+
     static DWORD WINAPI Loop(void* owner) {
         const std::unique_ptr<std::shared_ptr<Run>> run(static_cast<std::shared_ptr<Run>*>(owner));
         Run& self = **run;
@@ -23,7 +32,7 @@ struct ThreadTimer::Run {
             if (due <= now) due = now + self.intervalMs;
             Sleep(static_cast<DWORD>(due - now));
             AcquireSRWLockExclusive(&self.lock);
-            if (!self.stopped) self.tick();
+            if (!self.stopped) self.TickGuarded();
             const bool stopped = self.stopped;
             ReleaseSRWLockExclusive(&self.lock);
             if (stopped) return 0;

@@ -75,6 +75,10 @@ LRESULT TrayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             break;
         case kTrayCallbackMessage:
             return OnIconCallback(lParam);
+        case WM_CLOSE:
+            // Destroyed without its component, the window would leave a dead icon behind.
+            component_.OnClose();
+            return 0;
         case WM_NCDESTROY:
             window_ = nullptr;
             break;
