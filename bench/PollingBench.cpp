@@ -12,12 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "detect/VolumePoller.h"
 #include "harness/TempFolder.h"
-#include "app/Form1.h"
-#include "fakes/FakePlatform.h"
+#include "harness/WineDrive.h"
 #include "platform/win32/ErrorMode.h"
 #include "platform/win32/Win32FileSystemApi.h"
-#include "harness/WineDrive.h"
 
 namespace {
 
@@ -39,17 +38,19 @@ struct Timing {
     double p90 = 0;
 };
 
-Timing TimePasses(Form1& form1, int passes) {
+// A pass as Timer7's tick makes it, over the drive list's entries.
+Timing TimePasses(VolumePoller& poller, const std::vector<std::wstring>& entries, int passes) {
     LARGE_INTEGER frequency;
     ::QueryPerformanceFrequency(&frequency);
-    form1.SnapshotDriveLabels();  // nothing changes from here on: each pass is six queries
-    for (int i = 0; i < 10; ++i) form1.PollDrives();
+    const auto report = [](const std::wstring&) {};
+    poller.SnapshotDriveLabels(entries);  // nothing changes from here on: each pass is six queries
+    for (int i = 0; i < 10; ++i) poller.PollDrives(entries, report);
     std::vector<double> times;
     times.reserve(passes);
     for (int i = 0; i < passes; ++i) {
         LARGE_INTEGER start, end;
         ::QueryPerformanceCounter(&start);
-        form1.PollDrives();
+        poller.PollDrives(entries, report);
         ::QueryPerformanceCounter(&end);
         times.push_back(1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
                         static_cast<double>(frequency.QuadPart));
@@ -63,9 +64,8 @@ public:
     explicit Bench(int passes) : passes_(passes) {}
 
     void Run(const char* what, const std::vector<std::wstring>& entries) {
-        Form1 form1(platform_);
-        for (const std::wstring& entry : entries) form1.List1.AddItem(entry);
-        const Timing t = TimePasses(form1, passes_);
+        VolumePoller poller(files_);
+        const Timing t = TimePasses(poller, entries, passes_);
         if (baseline_ == 0) baseline_ = t.median;
         // SetTimer raises a 1 ms interval to its 10 ms floor: at most 100 passes a second.
         std::printf("%-34s median %8.1f us  p90 %8.1f us  per query %7.1f us  x%5.2f  %5.2f %% of a core at 100/s\n",
@@ -73,10 +73,7 @@ public:
     }
 
 private:
-    FakePlatform fakes_;
     Win32FileSystemApi files_;
-    Platform platform_{fakes_.registry, files_,       fakes_.processes, fakes_.keyboard,
-                       fakes_.shell,    fakes_.hooks, fakes_.system,    fakes_.ui, fakes_.text};
     int passes_;
     double baseline_ = 0;
 };

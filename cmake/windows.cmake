@@ -61,16 +61,20 @@ add_test(NAME win32_tests COMMAND win32_tests)
 
 # ---- Autorun suppression: helper programs for the Win32 tests, and the scan benchmark ----
 # The helpers land beside win32_tests, where the tests look for them: a stand-in for a
-# disc's autorun program, a probe of the Shift key as another program sees it, and a probe
-# of the show state a program was started with. They are window-subsystem programs: under
-# Wine a console program gets a console host that can outlive it and keep the test
-# runner's output pipe open.
-foreach(th_helper sleeper shift_state show_state)
-  add_executable(th_${th_helper} tests/win32/helpers/${th_helper}.cpp)
-  th_windows_program(th_${th_helper})
-  target_link_options(th_${th_helper} PRIVATE -municode -mwindows)
-  target_link_libraries(th_${th_helper} PRIVATE user32)
-  add_dependencies(win32_tests th_${th_helper})
+# disc's autorun program (shared with the benchmarks and the demonstration's machine), and
+# a probe of the show state a program was started with. They are window-subsystem
+# programs: under Wine a console program gets a console host that can outlive it and keep
+# the test runner's output pipe open.
+add_executable(th_sleeper harness/sleeper/Sleeper.cpp)
+add_executable(th_show_state tests/win32/helpers/show_state.cpp)
+# Kept running by scripts/wine-env.sh for a whole session of tests.
+add_executable(th_session_keeper harness/keeper/SessionKeeper.cpp)
+target_link_libraries(th_session_keeper PRIVATE shell32)
+foreach(th_helper th_sleeper th_show_state th_session_keeper)
+  th_windows_program(${th_helper})
+  target_link_options(${th_helper} PRIVATE -municode -mwindows)
+  target_link_libraries(${th_helper} PRIVATE user32)
+  add_dependencies(win32_tests ${th_helper})
 endforeach()
 
 # Built with everything, run by hand under Wine (never by ctest): prints medians.
@@ -85,10 +89,9 @@ add_dependencies(bench_process_scan th_sleeper)
 # Built with everything, run by hand under Wine (never by ctest): prints medians. It defines
 # its CD-ROM drives through Wine's mount manager with the tests' drive helpers.
 add_executable(bench_polling bench/PollingBench.cpp)
-target_include_directories(bench_polling PRIVATE tests)
 th_windows_program(bench_polling)
 target_link_options(bench_polling PRIVATE -municode)
-target_link_libraries(bench_polling PRIVATE th_win32 trayhush_fakes th_harness)
+target_link_libraries(bench_polling PRIVATE th_win32 th_detect th_harness)
 
 # ---- end of the volume-polling benchmark ----
 
@@ -111,12 +114,12 @@ target_link_libraries(th_inject PRIVATE psapi)
 file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(th_e2e ${TH_E2E_SOURCES})
 th_windows_program(th_e2e)
-target_link_libraries(th_e2e PRIVATE th_harness GTest::gtest)
-add_dependencies(th_e2e Trayhush th_notify_probe th_inject th_sleeper th_show_state)
+target_link_libraries(th_e2e PRIVATE th_harness GTest::gtest_main)
+add_dependencies(th_e2e Trayhush th_notify_probe th_inject th_sleeper th_session_keeper)
 add_test(NAME e2e COMMAND th_e2e)
 # One Trayhush per session and machine-wide settings: nothing else may run beside it.
 set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE ENVIRONMENT
-  "TH_EXE=$<TARGET_FILE:Trayhush>;TH_NOTIFY_PROBE=$<TARGET_FILE:th_notify_probe>;TH_SLEEPER=$<TARGET_FILE:th_sleeper>;TH_SHOW_STATE=$<TARGET_FILE:th_show_state>")
+  "TH_EXE=$<TARGET_FILE:Trayhush>;TH_NOTIFY_PROBE=$<TARGET_FILE:th_notify_probe>;TH_SLEEPER=$<TARGET_FILE:th_sleeper>")
 # ---- end of the end-to-end block ----
 
 # ---- Demonstration: scripts/demo.sh runs th_demo.exe under Wine ----

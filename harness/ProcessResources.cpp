@@ -1,4 +1,4 @@
-#include "ProcessResources.h"
+#include "harness/ProcessResources.h"
 
 #include <psapi.h>
 

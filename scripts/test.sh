@@ -23,6 +23,7 @@ scripts/check-size.sh build/win64/Trayhush.exe
 
 source scripts/wine-env.sh
 trap th_wine_stop EXIT
+export TH_WINE_KEEPER="$PWD/build/win64/th_session_keeper.exe"
 th_wine_start
 export TH_WINE_READY=1
 ctest --preset win64

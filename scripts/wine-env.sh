@@ -4,7 +4,8 @@
 #
 #   th_wine_start [prefix_dir]   # exports DISPLAY, WINEPREFIX, WINEDEBUG,
 #                                # WINEDLLOVERRIDES, TH_WINE, TH_WINESERVER,
-#                                # TH_WINE_READY=1, TH_WINEBOOT_SECONDS
+#                                # TH_WINE_READY=1, TH_WINEBOOT_SECONDS; starts
+#                                # TH_WINE_KEEPER, if set, for the session
 #   "$TH_WINE" program.exe args...
 #   th_wine_stop                 # safe twice, and from an EXIT trap
 #
@@ -233,8 +234,24 @@ th_wine_start() {
         return 1
     fi
 
+    _th_start_keeper
     export TH_WINE_READY=1
     return 0
+}
+
+# A program kept running for the whole session: TH_WINE_KEEPER names a Windows program that
+# writes the file it is given once it is ready. The tests' keeper holds Wine's desktop and
+# notification area up between one program and the next.
+_th_start_keeper() {
+    local keeper="${TH_WINE_KEEPER:-}" ready waited=0
+    [ -n "$keeper" ] && [ -f "$keeper" ] || return 0
+    ready="${WINEPREFIX}/th-keeper-ready"
+    "$TH_WINE" "$keeper" "Z:${ready//\//\\}" </dev/null >/dev/null 2>&1 &
+    while [ ! -e "$ready" ] && [ "$waited" -lt 100 ]; do
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    [ -e "$ready" ] || _th_say "the session keeper ${keeper} did not get ready; going on without it"
 }
 
 th_wine_stop() {

@@ -15,6 +15,8 @@ if [ "${TH_WINE_READY:-}" = 1 ] && [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-
 fi
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# The tests' session keeper lies beside them.
+export TH_WINE_KEEPER="${TH_WINE_KEEPER:-$(dirname "$1")/th_session_keeper.exe}"
 # shellcheck source=wine-env.sh
 . "$here/wine-env.sh"
 

@@ -17,9 +17,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "ProcessResources.h"
 #include "harness/DiscFolder.h"
 #include "harness/ProcessGroup.h"
+#include "harness/ProcessResources.h"
 #include "harness/RegistryState.h"
 #include "harness/TrayhushMachine.h"
 #include "harness/WineDrive.h"

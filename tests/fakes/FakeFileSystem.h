@@ -35,7 +35,7 @@ public:
     }
 
     // Test side.
-    void AddCdrom(wchar_t letter) { drives_[letter].type = kDriveCdrom; }
+    void AddDrive(wchar_t letter, unsigned type = kDriveCdrom) { drives_[letter].type = type; }
     void InsertDisc(wchar_t letter, const std::wstring& label) {
         drives_[letter] = Drive{drives_[letter].type, true, label, {}};
     }

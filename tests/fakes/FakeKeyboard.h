@@ -1,20 +1,14 @@
 #pragma once
-#include <cstdint>
-#include <vector>
-
 #include "platform/KeyboardApi.h"
 
-// Records injected key events and tracks whether Shift is down.
+// Whether Shift is down, and how often it was let go: every report lets go of it first.
 class FakeKeyboard : public KeyboardApi {
 public:
-    struct Event {
-        std::uint8_t vk;
-        std::uint32_t flags;
-    };
     void keybd_event(std::uint8_t vk, std::uint8_t, std::uint32_t flags, std::uintptr_t) override {
-        events.push_back({vk, flags});
-        if (vk == kVkShift) shiftDown = (flags & kKeyEventKeyUp) == 0;
+        if (vk != kVkShift) return;
+        shiftDown = (flags & kKeyEventKeyUp) == 0;
+        releases += shiftDown ? 0 : 1;
     }
-    std::vector<Event> events;
     bool shiftDown = false;
+    int releases = 0;
 };

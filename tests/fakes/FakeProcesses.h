@@ -1,5 +1,4 @@
 #pragma once
-#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -13,10 +12,11 @@ public:
     struct Process {
         std::uint32_t id = 0;
         std::wstring path;
-        bool modulesReadable = true;  // false: EnumProcessModules fails, the image name still reads
+        bool modulesReadable = true;  // false: EnumProcessModules fails, as for a 64-bit process
+        bool imageReadable = true;    // false as well: no path at all yet, as just after a start
         bool running = true;
         std::uint64_t creationTime = 0;  // Add gives each process a later one
-        std::uint64_t listedTime = 0;     // else the listing's, as Wine's for a process still starting
+        std::uint64_t listedTime = 0;    // else the listing's, as Wine's for a process still starting
     };
 
     std::uint32_t GetTickCount() override { return tickCount; }
@@ -39,41 +39,35 @@ public:
         ++listings;
         processes->clear();
         for (const Process& p : processes_)
-            if (p.running) processes->push_back({p.id, p.listedTime ? p.listedTime : p.creationTime});
-        return true;
+            if (p.running && listable) processes->push_back({p.id, p.listedTime ? p.listedTime : p.creationTime});
+        return listable;
     }
     // Counted as the system counts, processes and the lengths of their names: an exit can
     // hide a start.
     bool ProcessTableFingerprint(std::uint64_t* fingerprint) override {
+        if (!fingerprinted) return false;
         *fingerprint = 0;
         for (const Process& p : processes_) *fingerprint += p.running ? 1000 + p.path.size() : 0;
-        return fingerprinted;
+        return true;
     }
     KernelHandle OpenProcess(std::uint32_t access, bool, std::uint32_t processId) override {
         return Live(processId) ? Open(processId, access) : 0;
     }
-    bool EnumProcessModuleHandles(KernelHandle process, Module* modules, std::uint32_t, std::uint32_t* needed) override {
+    bool EnumProcessModuleHandles(KernelHandle process, Module* modules, std::uint32_t, std::uint32_t*) override {
         const Process* p = Of(process, kProcessQueryAndRead);
-        if (!p || !p->modulesReadable) return false;
-        modules[0] = Module{0x400000};
-        *needed = sizeof(Module);
-        return true;
+        return p && p->modulesReadable && (modules[0] = Module{0x400000}, true);
     }
     std::uint32_t GetModuleFileNameExW(KernelHandle process, Module, wchar_t* buffer, std::uint32_t size) override {
         const Process* p = Of(process, kProcessQueryAndRead);
-        const std::size_t n = p ? p->path.copy(buffer, size - 1) : 0;
-        buffer[n] = L'\0';
-        return static_cast<std::uint32_t>(n);
+        return static_cast<std::uint32_t>(p ? p->path.copy(buffer, size) : 0);
     }
     bool QueryFullProcessImageNameW(KernelHandle process, std::wstring* path) override {
         const Process* p = Of(process, kProcessQueryAndRead);
-        if (p) *path = p->path;
-        return p != nullptr;
+        return p && p->imageReadable && (*path = p->path, true);
     }
     bool GetProcessCreationTime(KernelHandle process, std::uint64_t* creationTime) override {
         const Process* p = Of(process, kProcessQueryAndRead);
-        if (p) *creationTime = p->creationTime;
-        return p != nullptr;
+        return p && (*creationTime = p->creationTime, true);
     }
     bool TerminateProcess(KernelHandle process, std::uint32_t) override {
         Process* p = Of(process, kProcessTerminate);
@@ -81,8 +75,7 @@ public:
         p->running = false;
         terminated.push_back(p->id);
         for (const auto& h : handles_)
-            if (h.second.first == p->id && (h.second.second & kProcessQueryAndRead))
-                terminatedWhileInspected.push_back(p->id);
+            if (h.second.first == p->id && (h.second.second & kProcessQueryAndRead)) terminatedWhileInspected.push_back(p->id);
         return true;
     }
     bool CloseHandle(KernelHandle handle) override { return handles_.erase(handle) != 0; }
@@ -93,9 +86,7 @@ public:
 
     // Test side. The reference stays valid while more processes are added.
     Process& Add(std::uint32_t id, const std::wstring& path) {
-        Process& added = processes_.emplace_back(Process{id, path});
-        added.creationTime = ++lastCreationTime_;
-        return added;
+        return processes_.emplace_back(Process{id, path, true, true, true, ++lastCreationTime_});
     }
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     std::vector<std::uint32_t> terminated;
@@ -106,7 +97,7 @@ public:
     std::uint32_t tickCount = 1000;
     std::uint32_t platformId = kPlatformNt;
     int listings = 0;
-    bool fingerprinted = true;
+    bool listable = true, fingerprinted = true;
 
 private:
     KernelHandle Open(std::uint32_t processId, std::uint32_t access) {

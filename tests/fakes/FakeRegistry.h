@@ -61,17 +61,6 @@ public:
     long RegCloseKey(RegistryKey key) override { return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle; }
 
     // Test side.
-    const Value* Find(RegistryKey root, const std::wstring& subKey, const std::wstring& name) const {
-        const auto v = values_.find({Path(root, subKey), Upper(name)});
-        return v == values_.end() ? nullptr : &v->second;
-    }
-    // The upper-cased names of the values of a key, sorted.
-    std::vector<std::wstring> ValueNames(RegistryKey root, const std::wstring& subKey) const {
-        std::vector<std::wstring> names;
-        for (const auto& v : values_)
-            if (v.first.first == Path(root, subKey)) names.push_back(v.first.second);
-        return names;
-    }
     void RefuseWritesUnder(RegistryKey root) { refusedRoot_ = root; }
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     // Values set or removed through the interface.

@@ -14,8 +14,8 @@ public:
         return 0;
     }
     std::uint32_t SHChangeNotifyRegister(Window, int, std::int32_t, std::uint32_t, int,
-                                         const ChangeNotifyEntry*) override { return 1; }
-    bool SHChangeNotifyDeregister(std::uint32_t) override { return true; }
+                                         const ChangeNotifyEntry*) override { return ++registrations; }
+    bool SHChangeNotifyDeregister(std::uint32_t) override { return registrations--; }
     void CoTaskMemFree(ItemList) override {}
     bool GetDisplayNameOf(ItemList pidl, std::wstring* displayName260) override {
         *displayName260 = items_[pidl].first;
@@ -45,6 +45,7 @@ public:
         int show;
     };
     std::vector<Executed> executed;
+    int registrations = 0;  // held now
 
 private:
     std::map<ItemList, std::pair<std::wstring, std::wstring>> items_;

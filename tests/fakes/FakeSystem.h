@@ -3,13 +3,13 @@
 
 #include "platform/SystemApi.h"
 
-// The only copy running, in its usual folder.
+// The only copy running, from the folder it was started in.
 class FakeSystem : public SystemApi {
 public:
     bool ClaimSingleInstance() override { return true; }
-    std::wstring ExecutableFolder() override { return L"C:\\Program Files\\Trayhush"; }
-    int VersionMajor() override { return major; }
-    int VersionMinor() override { return minor; }
+    std::wstring ExecutableFolder() override { return folder; }
+    int VersionMajor() override { return 1; }
+    int VersionMinor() override { return 4; }
     std::wstring FileDescription() override { return L"Trayhush"; }
-    int major = 1, minor = 4;
+    std::wstring folder = L"C:\\Program Files\\Trayhush";
 };

@@ -16,16 +16,17 @@ protected:
     static constexpr Icon kRedIcon{0x1ED}, kGreenIcon{0x6EE};
 
     Form1Fixture() {
-        fake.files.AddCdrom(L'D');
-        fake.files.AddCdrom(L'E');
+        fake.files.AddDrive(L'D');
+        fake.files.AddDrive(L'E');
         fake.files.InsertDvdVideo(L'E', "[autorun]\r\nopen=SETUP.EXE\r\n");
         StoreText(kHkeyClassesRoot, L"DVD\\shell", L"", L"play");
         StoreText(kHkeyClassesRoot, L"DVD\\shell\\play\\command", L"", L"player.exe /dvd");
         Restart();
     }
-    // A new program on the same machine, as after a log-off.
+    // A new program, with a window of its own, on the same machine, as after a log-off.
     void Restart() {
         form1 = std::make_unique<Form1>(fake.platform);
+        form.handle = Window(form.handle.value + 1);
         form1->Imge[0].picture = kRedIcon;
         form1->Imge[1].picture = kGreenIcon;
         form1->Bind(&form);
@@ -48,6 +49,10 @@ protected:
         return Registry::ReadNumberValue(fake.registry, root, kSettingsKey, name, 0);
     }
     bool TerminationRunning() const { return form1->Timer1.Enabled(); }
+    // Detection method one: the window's procedure hooked and the shell's notifications asked for.
+    bool MethodOneRuns() {
+        return fake.hooks.GetPropW(form.handle, L"OldWndProc") != 0 && fake.shell.registrations == 1;
+    }
 
     FakePlatform fake;
     FakeForm form;

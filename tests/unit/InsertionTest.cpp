@@ -42,7 +42,6 @@ TEST_F(InsertionTest, WhichDisc) {
         {"names in any letter case", L"video_ts\\Video_TS.ifo", L"Autorun.Inf", kFileAttributeHidden, true},
         {"no VIDEO_TS.IFO", nullptr, L"AUTORUN.INF", kFileAttributeArchive, false},
         {"no AUTORUN.INF", L"VIDEO_TS\\VIDEO_TS.IFO", nullptr, kFileAttributeArchive, false},
-        {"AUTORUN.INF is a folder", L"VIDEO_TS\\VIDEO_TS.IFO", L"AUTORUN.INF", kFileAttributeDirectory, false},
     };
     for (const auto& row : rows) {
         fake.files.InsertDisc(L'E', L"MOVIE");

@@ -25,41 +25,28 @@ TEST(ProcessMatch, ThePathMustContainTheNameAndLieOnTheDrive) {
         EXPECT_EQ(IsDiscAutorunProcess(text, row.path, row.name, row.root), row.match) << row.path;
 }
 
-// Both enumerations hand only the first match to the kill; platforms 1 and 2 and none else scan.
+// Both enumerations hand only the first match to the kill; platforms 1 and 2 and none else
+// scan. The list's match is read through the handle that pins it, whatever the listing said.
 TEST(ProcessScan, TheFirstMatchInEnumerationOrderShieldsLaterOnes) {
-    const struct { std::uint32_t platformId; bool modulesReadable; std::vector<std::uint32_t> killed; } rows[] = {
-        {kPlatformWin9x, true, {20}}, {kPlatformNt, true, {20}}, {kPlatformNt, false, {20}}, {3, true, {}}
+    const struct { std::uint32_t platformId; bool modulesReadable; std::uint64_t listedTime; std::vector<std::uint32_t> killed; } rows[] = {
+        {kPlatformWin9x, true, 0, {20}}, {kPlatformNt, true, 0, {20}}, {kPlatformNt, false, 0, {20}},
+        {kPlatformNt, true, 77, {20}}, {3, true, 0, {}},
     };
     for (const auto& row : rows) {
         FakeProcesses processes;
         FakeText text;
         processes.Add(10, L"C:\\Temp\\setup.exe");
-        processes.Add(20, L"E:\\SETUP.EXE").modulesReadable = row.modulesReadable;
+        FakeProcesses::Process& disc = processes.Add(20, L"E:\\SETUP.EXE");
+        disc.modulesReadable = row.modulesReadable;
+        disc.listedTime = row.listedTime;
         processes.Add(30, L"E:\\setup.exe");
         std::vector<std::uint32_t> killed;
         ProcessPathCache cache;
         TerminateAutorunProcessScan(processes, text, row.platformId, {L"setup.exe", L"E:\\"}, &cache,
                                     [&](std::uint32_t id) { killed.push_back(id); });
-        EXPECT_EQ(killed, row.killed) << row.platformId << row.modulesReadable;
+        EXPECT_EQ(killed, row.killed) << row.platformId << row.modulesReadable << row.listedTime;
         EXPECT_EQ(processes.OpenHandles(), 0);
     }
-}
-
-// An id passes to a new process once the old one is gone: the path read for the old one
-// must not stand for the new.
-TEST(ProcessScan, AReusedIdIsReadAfresh) {
-    FakeProcesses processes;
-    FakeText text;
-    ProcessPathCache cache;
-    std::vector<std::uint32_t> killed;
-    const auto kill = [&](std::uint32_t id) { killed.push_back(id); };
-    const auto scan = [&] { TerminateAutorunProcessScan(processes, text, kPlatformNt, {L"setup.exe", L"E:\\"}, &cache, kill); };
-    FakeProcesses::Process& editor = processes.Add(10, L"C:\\TOOLS\\EDITOR.EXE");
-    scan();
-    editor.running = false;
-    processes.Add(10, L"E:\\SETUP.EXE");
-    scan();
-    EXPECT_EQ(killed, std::vector<std::uint32_t>{10});
 }
 
 }  // namespace

@@ -1,30 +1,31 @@
-#include <vector>
+#include <functional>
 
 #include "Form1Fixture.h"
 
 namespace {
 
-const std::optional<std::int32_t> kAbsent;
+constexpr std::optional<std::int32_t> kAbsent;
 
 class SettingsTest : public Form1Fixture {
 protected:
     std::wstring Run(RegistryKey root) {
         return Registry::ReadTextValue(fake.registry, root, kRunKey, kRunValueName, L"<absent>");
     }
+    std::wstring Drivelist() { return Registry::ReadTextValue(fake.registry, kHkeyLocalMachine, kSettingsKey, L"Drivelist", L""); }
 };
 
-// Nested clicks of start-up store the four values; where the machine refuses, per user.
-TEST_F(SettingsTest, FirstStartStoresExactlyTheFourDefaults) {
-    const std::vector<std::wstring> names{L"ALLDRIVES", L"BLOCKMETHOD", L"DETECTIONMETHOD",
-                                          L"RUNDEFAULTAUTORUNPROGRAM"};
+// The first start stores four defaults through start-up's own clicks, and nothing else;
+// where the machine refuses, they go per user.
+TEST_F(SettingsTest, FirstStartStoresTheFourDefaults) {
     for (const RegistryKey root : {kHkeyLocalMachine, kHkeyCurrentUser}) {
-        for (const std::wstring& name : names)
-            Registry::RemoveValue(fake.registry, kHkeyLocalMachine, kSettingsKey, name);
+        fake.registry = FakeRegistry();
         fake.registry.RefuseWritesUnder(root == kHkeyCurrentUser ? kHkeyLocalMachine : 0);
         Restart();
         Load();
-        EXPECT_EQ(fake.registry.ValueNames(root, kSettingsKey), names);
-        for (const std::wstring& name : names) EXPECT_EQ(Number(name, root), name == L"ALLDRIVES" ? 1 : 0) << name;
+        const std::pair<const wchar_t*, std::optional<std::int32_t>> stored[] = {
+            {L"AllDrives", 1}, {L"BlockMethod", 0}, {L"DetectionMethod", 0}, {L"RunDefaultAutorunProgram", 0},
+            {L"Disabled", kAbsent}};
+        for (const auto& [name, number] : stored) EXPECT_EQ(Number(name, root), number) << name;
         EXPECT_EQ(Run(kHkeyLocalMachine) + Run(kHkeyCurrentUser), L"<absent><absent>");
         EXPECT_EQ(fake.registry.OpenHandles(), 0);
     }
@@ -41,17 +42,41 @@ TEST_F(SettingsTest, StartUpAppliesStoredValuesWithoutWritingThem) {
     EXPECT_EQ(form1->Check[1].Value() + form1->Check1.Value() + form1->Check[2].Value(), 0);
     EXPECT_EQ(form1->Check[3].Value() + form1->Check[4].Value(), 2);
     EXPECT_TRUE(form1->Timer7.Enabled() && form1->List1.Enabled());
-    form1->Check[1].SetValue(1);
-    EXPECT_EQ(Number(L"Disabled"), 0);
-    EXPECT_EQ(form.icon, kGreenIcon);
 }
 
-// Where a value lives after a write of 1, for a number setting and for the Run entry (text
-// "v1"), and what a read then gives. 0 stands for an older value.
+// A click takes effect and is stored at once. "Block on All Drives" greys the drive list
+// and its frame, keeping their selection; "Enable Blocking" turns the icons green or red.
+TEST_F(SettingsTest, AClickTakesEffectAndIsStoredAtOnce) {
+    StoreText(kHkeyLocalMachine, kSettingsKey, L"Drivelist", L"E");
+    Load();
+    const auto icons = [this](Icon icon) { return form.icon == icon && fake.ui.tray->icon.back().second.hIcon == icon; };
+    const auto listEnabled = [this](bool enabled) {
+        return form1->Frame[1].Enabled() == enabled && form1->List1.Enabled() == enabled;
+    };
+    const struct { CheckBox* box; const wchar_t* name; std::int32_t stored; std::function<bool()> effect; } clicks[] = {
+        {&form1->Check[2], L"AllDrives", 0, [&] { return listEnabled(true); }},
+        {&form1->Check[2], L"AllDrives", 1, [&] { return listEnabled(false); }},
+        {&form1->Check[1], L"Disabled", 1, [&] { return icons(kRedIcon); }},
+        {&form1->Check[1], L"Disabled", 0, [&] { return icons(kGreenIcon); }},
+        {&form1->Check1, L"RunDefaultAutorunProgram", 1, nullptr},
+        {&form1->Check1, L"RunDefaultAutorunProgram", 0, nullptr},
+        {&form1->Check[4], L"BlockMethod", 1, nullptr},
+    };
+    for (const auto& click : clicks) {
+        click.box->UserClick();
+        EXPECT_EQ(Number(click.name), click.stored) << click.name;
+        EXPECT_TRUE(!click.effect || click.effect()) << click.name << " " << click.stored;
+    }
+    EXPECT_TRUE(!form1->List1.Selected(0) && form1->List1.Selected(1)) << "the selection survives";
+}
+
+// Where a setting lives after a write of 1, and what a read then gives; 0 stands for an
+// older value. A refused machine-wide write goes per user; no copy is left to shadow the
+// machine's value, and none is made of what the machine holds already.
 TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleOrDoubleCopy) {
     const struct {
         const char* story;
-        bool machineRefused;
+        bool refused;
         std::optional<std::int32_t> machineBefore, userBefore, machineAfter, userAfter;
         int writes;  // values set or removed
     } rows[] = {
@@ -65,68 +90,59 @@ TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleOrDoubleCopy
         {"refused, the machine holds it: no per-user copy", true, 1, kAbsent, 1, kAbsent, 0},
         {"the machine holds it: a per-user copy goes", true, 1, 0, 1, kAbsent, 1},
     };
-    for (const bool text : {false, true}) {
-        const wchar_t* key = text ? kRunKey : kSettingsKey;
-        const wchar_t* name = text ? kRunValueName : L"AllDrives";
-        const auto put = [&](RegistryKey root, std::int32_t n) {
-            text ? StoreText(root, key, name, L"v" + std::to_wstring(n)) : Store(name, n, root);
-        };
-        const auto held = [&](RegistryKey root) -> std::optional<std::int32_t> {
-            const std::wstring v = Registry::ReadTextValue(fake.registry, root, key, name, L"");
-            return text ? (v.empty() ? kAbsent : std::stoi(v.substr(1))) : Number(name, root);
-        };
-        for (const auto& row : rows) {
-            fake.registry.RefuseWritesUnder(0);
-            for (const RegistryKey root : {kHkeyLocalMachine, kHkeyCurrentUser})
-                Registry::RemoveValue(fake.registry, root, key, name);
-            if (row.machineBefore) put(kHkeyLocalMachine, *row.machineBefore);
-            if (row.userBefore) put(kHkeyCurrentUser, *row.userBefore);
-            fake.registry.RefuseWritesUnder(row.machineRefused ? kHkeyLocalMachine : 0);
-            SettingsStore settings(fake.registry);
-            const int writes = fake.registry.Writes();
-            text ? settings.WriteRunEntry(L"v1") : settings.WriteNumber(name, 1);
-            SCOPED_TRACE(std::string(row.story) + (text ? ", Run entry" : ", number"));
-            EXPECT_EQ(fake.registry.Writes() - writes, row.writes);
-            EXPECT_EQ(held(kHkeyLocalMachine), row.machineAfter);
-            EXPECT_EQ(held(kHkeyCurrentUser), row.userAfter);
-            EXPECT_TRUE(text ? settings.ReadRunEntry() == L"v1" : settings.ReadNumber(name, 7) == 1);
-        }
+    for (const auto& row : rows) {
+        fake.registry = FakeRegistry();
+        if (row.machineBefore) Store(L"AllDrives", *row.machineBefore);
+        if (row.userBefore) Store(L"AllDrives", *row.userBefore, kHkeyCurrentUser);
+        fake.registry.RefuseWritesUnder(row.refused ? kHkeyLocalMachine : 0);
+        SettingsStore settings(fake.registry, fake.text);
+        const int writes = fake.registry.Writes();
+        settings.WriteNumber(L"AllDrives", 1);
+        EXPECT_EQ(fake.registry.Writes() - writes, row.writes) << row.story;
+        EXPECT_EQ(Number(L"AllDrives"), row.machineAfter) << row.story;
+        EXPECT_EQ(Number(L"AllDrives", kHkeyCurrentUser), row.userAfter) << row.story;
+        EXPECT_EQ(settings.ReadNumber(L"AllDrives", 7), 1) << row.story;
     }
 }
 
 // Start-up derives "Start With Windows" from a Run value and writes it anew, so that it
-// names this copy of the program; unchecking removes it wherever it is.
+// names this copy of the program, unless the machine-wide value names it already, in any
+// letter case; unchecking removes it wherever it is.
 TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
-    const std::wstring current = L"\"C:\\Program Files\\Trayhush\\Trayhush.exe\"", old = L"\"D:\\Old\\Trayhush.exe\"";
+    const std::wstring installed = L"\"C:\\Program Files\\Trayhush\\Trayhush.exe\"", old = L"\"D:\\Old\\Trayhush.exe\"";
     const struct {
         const char* story;
-        bool machineRefused;
+        bool refused;
         RegistryKey storedUnder;  // 0: nothing stored
-        int checked;
-        std::wstring machineAfter, userAfter;
+        std::wstring stored, folder, machineAfter, userAfter;
     } rows[] = {
-        {"none", false, 0, 0, L"<absent>", L"<absent>"},
-        {"machine-wide", false, kHkeyLocalMachine, 1, current, L"<absent>"},
-        {"per user, machine refused", true, kHkeyCurrentUser, 1, L"<absent>", current},
+        {"none", false, 0, L"", L"C:\\Program Files\\Trayhush", L"<absent>", L"<absent>"},
+        {"machine-wide", false, kHkeyLocalMachine, old, L"C:\\Program Files\\Trayhush", installed, L"<absent>"},
+        {"per user, machine refused", true, kHkeyCurrentUser, old, L"C:\\Program Files\\Trayhush", L"<absent>", installed},
+        {"the installer's, started in other letters", true, kHkeyLocalMachine, installed, L"c:\\program files\\trayhush",
+         installed, L"<absent>"},
     };
     for (const auto& row : rows) {
-        fake.registry.RefuseWritesUnder(row.machineRefused ? kHkeyLocalMachine : 0);
-        if (row.storedUnder) StoreText(row.storedUnder, kRunKey, kRunValueName, old);
+        if (row.storedUnder) StoreText(row.storedUnder, kRunKey, kRunValueName, row.stored);
+        fake.registry.RefuseWritesUnder(row.refused ? kHkeyLocalMachine : 0);
+        fake.system.folder = row.folder;
         Restart();
         Load();
-        EXPECT_EQ(form1->Check[0].Value(), row.checked) << row.story;
+        EXPECT_EQ(form1->Check[0].Value(), row.storedUnder ? 1 : 0) << row.story;
         EXPECT_EQ(Run(kHkeyLocalMachine), row.machineAfter) << row.story;
         EXPECT_EQ(Run(kHkeyCurrentUser), row.userAfter) << row.story;
+        fake.registry.RefuseWritesUnder(0);
         form1->Check[0].SetValue(0);
         EXPECT_EQ(Run(kHkeyLocalMachine) + Run(kHkeyCurrentUser), L"<absent><absent>") << row.story;
     }
 }
 
-// The stored "Drivelist" against the list D:, E:: which entries start selected, and what a
-// user's click stores.
+// The stored "Drivelist" against the list D:, E:: which entries start selected, letter
+// case counting, and what a user's click stores.
 TEST_F(SettingsTest, DrivelistSelectsByLetterAndStoresAColonForNone) {
     const struct { const wchar_t* stored; bool d, e; } loads[] = {
-        {L"", true, true}, {L":", false, false}, {L"E", false, true}, {L"e", false, false}, {L"ED", true, true}
+        {L"", true, true}, {L":", false, false}, {L"E", false, true}, {L"e", false, false}, {L"ED", true, true},
+        {L"dE", false, true},
     };
     for (const auto& row : loads) {
         StoreText(kHkeyLocalMachine, kSettingsKey, L"Drivelist", row.stored);
@@ -135,14 +151,11 @@ TEST_F(SettingsTest, DrivelistSelectsByLetterAndStoresAColonForNone) {
         EXPECT_EQ(form1->List1.Selected(0), row.d) << row.stored;
         EXPECT_EQ(form1->List1.Selected(1), row.e) << row.stored;
     }
-    const struct { bool d, e; const wchar_t* stored; } saves[] = {
-        {true, true, L"DE"}, {false, true, L"E"}, {false, false, L":"}
-    };
-    for (const auto& row : saves) {
+    const struct { bool d, e; const wchar_t* stored; } clicks[] = {{true, true, L"DE"}, {false, true, L"E"}, {false, false, L":"}};
+    for (const auto& row : clicks) {
         form1->List1.UserSetSelected(0, row.d);
         form1->List1.UserSetSelected(1, row.e);
-        EXPECT_EQ(Registry::ReadTextValue(fake.registry, kHkeyLocalMachine, kSettingsKey, L"Drivelist", L""),
-                  row.stored);
+        EXPECT_EQ(Drivelist(), row.stored);
     }
 }
 

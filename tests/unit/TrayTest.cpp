@@ -1,27 +1,136 @@
+#include <string>
+
 #include "Form1Fixture.h"
+#include "about/Abouts.h"
 
 namespace {
 
-class TrayTest : public Form1Fixture {};
-
-TEST_F(TrayTest, ALeftClickTogglesTheWindowAndARightClickOpensTheMenu) {
-    Load();
-    ASSERT_TRUE(form.minimized);
-    form1->m_frmSysTray_SysTrayMouseDown(1);
-    EXPECT_FALSE(form.minimized);
-    EXPECT_TRUE(form.visible);
-    EXPECT_EQ(fake.ui.popups, 0);
-    form1->m_frmSysTray_SysTrayMouseDown(2);
-    EXPECT_EQ(fake.ui.popups, 1);
-    EXPECT_FALSE(form.minimized);
+// What the shell's mouse messages over the icon raise, played as the user makes them.
+TEST(FrmSystray, MouseMessagesRaiseTheirEvents) {
+    const struct { const char* gesture; std::vector<std::uint32_t> messages; std::string raised; } rows[] = {
+        {"left click", {0x201, 0x202}, "down1 "},
+        {"left double click", {0x201, 0x202, 0x203, 0x202}, "down1 double1 down1 "},
+        {"right click", {0x204, 0x205}, "down2 up2 "},
+        {"right double click", {0x206}, "double2 "},
+        {"movement", {0x200}, "move "},
+        {"middle button", {0x207, 0x208, 0x209}, ""},
+    };
+    FakeUi ui;
+    FakeSystem system;
+    for (const auto& row : rows) {
+        FrmSystray tray(ui, system);
+        std::string raised;
+        const auto note = [&](const char* event) { return [&raised, event](std::int32_t b) { raised += event + std::to_string(b) + " "; }; };
+        tray.SysTrayMouseDown = note("down");
+        tray.SysTrayMouseUp = note("up");
+        tray.SysTrayDoubleClick = note("double");
+        tray.SysTrayMouseMove = [&] { raised += "move "; };
+        for (const std::uint32_t message : row.messages) tray.OnCallback(message);
+        EXPECT_EQ(raised, row.raised) << row.gesture;
+    }
 }
 
-// The exit routine deletes the tray component: it runs once the menu's call has returned.
-TEST_F(TrayTest, ExitEndsTheMessageLoopAndLeavesTheExitRoutineUntilThen) {
-    Load();
-    form1->m_frmSysTray_MenuClick(5, L"exit");
-    EXPECT_TRUE(form.loopEnded);
-    EXPECT_FALSE(form1->Exited());
+// The shell hears of the icon once at the start, then only of real changes: a tip cut to
+// 63 characters, so that its NUL fits, and a new icon. A new taskbar gets the whole icon
+// again, so that it answers clicks and shows its tip; the end deletes it.
+TEST(FrmSystray, TheShellHearsOfEachRealChangeOnce) {
+    FakeUi ui;
+    FakeSystem system;
+    FrmSystray tray(ui, system);
+    const std::wstring tip(70, L'x'), shown(63, L'x');
+    tray.SetToolTip(L"Trayhush");  // the program's description, shown from the start
+    tray.SetIconHandle(tray.IconHandle());
+    tray.SetToolTip(tip);
+    tray.SetToolTip(shown);
+    tray.SetIconHandle(Icon{0x6EE});
+    tray.OnTaskbarCreated();
+    tray.Unload();
+    std::wstring commands;
+    for (const auto& call : ui.tray->icon) commands += std::to_wstring(call.first) + std::to_wstring(call.second.uFlags);
+    EXPECT_EQ(commands, L"07" L"14" L"12" L"07" L"22");
+    const NotifyIconRecord& again = ui.tray->icon[3].second;
+    EXPECT_EQ(again.szTip, shown + L'\0');
+    EXPECT_EQ(again.hIcon, Icon{0x6EE});
+    EXPECT_EQ(again.uCallbackMessage, 0x200u);
+    EXPECT_EQ(tray.ToolTip(), shown);
+}
+
+// Items take the indexes 0, 1, 2, ... in the order they are added; the first is the menu's
+// default unless a later one asks to be; the chosen item reports its index and key.
+TEST(FrmSystray, TheMenuReportsTheChosenItemsIndexAndKey) {
+    FakeUi ui;
+    FakeSystem system;
+    for (const int asksDefault : {-1, 2}) {
+        FrmSystray tray(ui, system);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(tray.AddMenuItem(L"item" + std::to_wstring(i), L"key" + std::to_wstring(i), i == asksDefault), i);
+        std::wstring clicked;
+        tray.MenuClick = [&](std::int32_t index, const std::wstring& key) { clicked = std::to_wstring(index) + key; };
+        ui.tray->choice = 3;
+        tray.ShowMenu();
+        EXPECT_EQ(ui.tray->menu.at(1).caption, L"item1");
+        EXPECT_EQ(ui.tray->menuDefault, asksDefault < 0 ? 0 : asksDefault);
+        EXPECT_EQ(clicked, L"3key3");
+    }
+}
+
+class TrayTest : public Form1Fixture {};
+
+// A left click on the icon shows the window in the middle of the screen (whole twips,
+// halves to even, halved with the remainder dropped); a second hides it again.
+TEST_F(TrayTest, ALeftClickShowsTheWindowCentredAndASecondHidesIt) {
+    const struct { double screenWidth, screenHeight, width, height; int left, top; } rows[] = {
+        {15360, 11520, 4500, 3405, 5430, 4058}, {1000.5, 1001, 3.5, 2.5, 498, 499},
+    };
+    for (const auto& row : rows) {
+        form.screenWidth = row.screenWidth, form.screenHeight = row.screenHeight;
+        form.width = row.width, form.height = row.height;
+        Restart();
+        Load();
+        ASSERT_TRUE(form.minimized && !form.visible) << "start-up hides the window";
+        form1->m_frmSysTray_SysTrayMouseDown(1);
+        EXPECT_TRUE(form.visible && !form.minimized);
+        EXPECT_EQ(form.left, row.left);
+        EXPECT_EQ(form.top, row.top);
+        form1->m_frmSysTray_SysTrayMouseDown(1);
+        EXPECT_TRUE(form.minimized && !form.visible);
+    }
+}
+
+// A right click opens the tray menu, "&Open" in bold; each item does its own work.
+TEST_F(TrayTest, EachTrayMenuItemDoesItsWork) {
+    const struct { const wchar_t* caption; std::function<bool()> done; } rows[] = {
+        {L"&Open", [this] { return form.visible; }},
+        {L"&Homepage", [this] { return fake.shell.executed.size() == 1 && fake.shell.executed[0].file == kHomePageAddress; }},
+        {L"&About", [this] { return fake.ui.aboutBoxes == 1; }},
+        {L"&Exit", [this] { return form.loopEnded; }},
+    };
+    for (const auto& row : rows) {
+        Restart();
+        Load();
+        form1->m_frmSysTray_SysTrayMouseDown(2);
+        const std::vector<TrayMenuItem>& menu = fake.ui.tray->menu;
+        ASSERT_EQ(menu.at(fake.ui.tray->menuDefault).caption, L"&Open");
+        for (std::size_t i = 0; i < menu.size(); ++i)
+            if (menu[i].caption == row.caption) fake.ui.tray->choice = static_cast<int>(i);
+        form1->m_frmSysTray_SysTrayMouseDown(2);
+        EXPECT_TRUE(row.done()) << row.caption;
+    }
+}
+
+// Both links open from C:\, shown normally: the mail address as a mailto: link.
+TEST(Abouts, EachLinkOpensItsAddress) {
+    FakeShell shell;
+    FakeSystem system;
+    Abouts about(shell, system);
+    about.Labelr_Click(0);
+    about.Labelr_Click(1);
+    ASSERT_EQ(shell.executed.size(), 2u);
+    EXPECT_EQ(shell.executed[0].file, L"mailto:" + about.MailAddress());
+    EXPECT_EQ(shell.executed[1].file, about.HomePageAddress());
+    for (const FakeShell::Executed& link : shell.executed) {
+        EXPECT_EQ(link.directory, L"C:\\");
+        EXPECT_EQ(link.show, 1);
+    }
 }
 
 }  // namespace

@@ -7,19 +7,14 @@
 
 namespace {
 
-class RealRegistryFixture : public ::testing::Test {
-protected:
-    RegistryApi& Api() { return registry; }
-    void SetUp() override { Clean(); }
-    void TearDown() override { Clean(); }
-    static void Clean() { ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TrayhushContract"); }
-    Win32RegistryApi registry;
-};
-
-using Implementations = ::testing::Types<RealRegistryFixture>;
+TEST(RegistryWin32, KeepsTheRegistrysRules) {
+    for (const auto check : {registry_contract::ReadsGiveTheValueOnlyInItsOwnTypeAndSize,
+                             registry_contract::WritesCreateThePathReplaceAnyTypeAndReadBack}) {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TrayhushContract");
+        Win32RegistryApi registry;
+        check(registry);
+    }
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\TrayhushContract");
+}
 
 }  // namespace
-
-namespace registry_contract {
-INSTANTIATE_TYPED_TEST_SUITE_P(Real, RegistryContract, Implementations);
-}

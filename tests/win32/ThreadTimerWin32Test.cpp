@@ -1,6 +1,6 @@
-// The termination window's timer: a tick that stops the timer is its last, a stopped timer
-// starts again, Stop from outside returns only when no tick runs, and an interval below the
-// window timers' minimum is raised to it, as Windows does.
+// The termination window's timer: a tick that throws costs only itself, a tick that stops
+// the timer is its last, a stopped timer starts again, Stop from outside returns only when
+// no tick runs, and an interval below the window timers' minimum is raised to it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,7 +12,8 @@ TEST(ThreadTimerWin32, StopsFromItsOwnTickOrFromOutsideAndStartsAgain) {
     std::atomic<int> ticks{0};
     ThreadTimer* self = nullptr;
     ThreadTimer timer([&] {
-        if (++ticks == 3) self->Stop();
+        if (++ticks == 1) throw 1;
+        if (ticks == 3) self->Stop();
     });
     self = &timer;
     for (const int stopAt : {3, 13}) {
