@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "harness/ProcessGroup.h"
+#include "harness/TrayhushMachine.h"
 #include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32ProcessApi.h"
 #include "platform/win32/Win32TextApi.h"
@@ -26,48 +28,6 @@ namespace {
 
 // A name that nothing carries, so that every scan walks the whole list.
 const wchar_t kNoSuchProgram[] = L"TH-BENCH-NO-SUCH-PROGRAM.EXE";
-
-std::wstring BesideThisProgram(const std::wstring& fileName) {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + fileName;
-}
-
-std::size_t RunningProcesses() {
-    std::vector<DWORD> ids(8192);
-    DWORD bytes = 0;
-    return ::EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes) ? bytes / sizeof(DWORD) : 0;
-}
-
-class Sleepers {
-public:
-    ~Sleepers() {
-        for (HANDLE process : processes_) {
-            ::TerminateProcess(process, 99);
-            ::CloseHandle(process);
-        }
-    }
-    // Starts sleepers until about `total` processes run.
-    void FillTo(std::size_t total) {
-        const std::wstring exe = BesideThisProgram(L"th_sleeper.exe");
-        for (std::size_t running = RunningProcesses(); running < total; ++running) {
-            std::wstring line = L"\"" + exe + L"\" 600000";
-            STARTUPINFOW startup = {};
-            startup.cb = sizeof startup;
-            PROCESS_INFORMATION info = {};
-            if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                                  nullptr, &startup, &info))
-                return;
-            ::CloseHandle(info.hThread);
-            processes_.push_back(info.hProcess);
-        }
-        ::Sleep(1000);  // past their start-up, so that every one can be inspected
-    }
-
-private:
-    std::vector<HANDLE> processes_;
-};
 
 // The scan before this one, as it was: ids in a buffer that starts at 16 bytes and
 // doubles until a call leaves part of it unused, then every process opened and dated.
@@ -114,11 +74,15 @@ double MedianMicroseconds(const std::function<void()>& scan, int scans) {
 
 int wmain(int argc, wchar_t** argv) {
     const int scans = argc > 1 ? std::max(1, _wtoi(argv[1])) : 200;
-    Sleepers sleepers;
+    trayhush::e2e::ProcessGroup sleepers;
+    const std::wstring sleeper = trayhush::e2e::NeededArtifact(L"TH_SLEEPER", L"th_sleeper.exe");
     Win32ProcessApi api(kPlatformNt);
     Win32TextApi text;
     for (const std::size_t target : {30u, 100u, 300u}) {
-        sleepers.FillTo(target);
+        std::wstring error;
+        const std::size_t reached = sleepers.FillProcessTable(sleeper, L"600000", target, &error);
+        if (reached < target) std::printf("could start processes only up to %zu of %zu\n", reached, target);
+        ::Sleep(1000);  // past their start-up, so that every one can be inspected
         ProcessPathCache now, before;
         std::vector<ProcessRecord> listed;
         // Under Wine the listing call itself reads /proc for every process: the floor.
@@ -133,7 +97,7 @@ int wmain(int argc, wchar_t** argv) {
         // of n us costs n / 100 % of a core.
         std::printf("%4zu processes: scan %8.1f us = %6.2f %% of a core; before %8.1f us = %6.2f %% (%4.1f x); "
                     "listing call alone %8.1f us (scan / listing %.2f); fingerprint %6.1f us (listing / fingerprint %.0f)\n",
-                    RunningProcesses(), scan, scan / 100, old, old / 100, old / scan, floor, scan / floor, counted,
+                    trayhush::e2e::RunningProcessCount(), scan, scan / 100, old, old / 100, old / scan, floor, scan / floor, counted,
                     floor / counted);
         std::fflush(stdout);
     }

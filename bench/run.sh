@@ -27,7 +27,10 @@ source scripts/wine-env.sh
 trap th_wine_stop EXIT
 th_wine_start
 cd build/win64
-"$TH_WINE" bench_end_to_end.exe "$rounds"
-"$TH_WINE" bench_process_scan.exe
-"$TH_WINE" bench_polling.exe
-"$TH_WINE" bench_soak.exe
+# A benchmark that fails says so; the others still run, and the script fails at the end.
+failed=()
+for bench in "bench_end_to_end.exe $rounds" bench_process_scan.exe bench_polling.exe bench_soak.exe; do
+    # shellcheck disable=SC2086  # the program and its arguments go over as words
+    "$TH_WINE" $bench || { echo "${bench%% *} failed (exit code $?)"; failed+=("${bench%% *}"); }
+done
+[ ${#failed[@]} -eq 0 ] || { echo "failed: ${failed[*]}"; exit 1; }

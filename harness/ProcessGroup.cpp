@@ -14,6 +14,8 @@ namespace {
 constexpr DWORD kEndTimeoutMs = 10000;
 constexpr UINT kEndedByGroup = 99;  // an exit code no scenario expects
 constexpr DWORD kEndingMs = 1000;    // for a process whose end has begun to show
+constexpr int kStartAttempts = 5;
+constexpr DWORD kRetryPauseMs = 200;
 
 // Under Wine, CreateProcess waits until the new process has set itself up, and fails when
 // something ends it before then (ERROR_INTERNAL_ERROR). Trayhush, which sees a disc's
@@ -122,21 +124,27 @@ StartedProcess ProcessGroup::Start(const std::wstring& program, const std::wstri
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    ChildWatch watch(program);
-    // Suspended until it is in the job, so that nothing it starts can escape the group.
-    const BOOL created = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                                       nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &info);
-    const DWORD createError = GetLastError();
-    watch.Stop();
-    if (!created) {
+    BOOL created = FALSE;
+    // Wine also fails a start now and then with ERROR_INTERNAL_ERROR when nothing ended the
+    // program, more often the more processes run: such a start is made again.
+    for (int attempt = 0; !created && attempt < kStartAttempts; ++attempt) {
+        ChildWatch watch(program);
+        // Suspended until it is in the job, so that nothing it starts can escape the group.
+        created = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
+                                 nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &info);
+        const DWORD createError = GetLastError();
+        watch.Stop();
+        if (created) break;
         DWORD id = 0;
         if (const HANDLE endedWhileStarting = watch.Take(&id)) {
             handles_.push_back(endedWhileStarting);
             return StartedProcess{endedWhileStarting, id};
         }
         if (error) *error = L"cannot start " + commandLine + L": " + DescribeError(createError);
-        return {};
+        if (createError != ERROR_INTERNAL_ERROR) return {};
+        Sleep(kRetryPauseMs);
     }
+    if (!created) return {};
     // A process being ended (Trayhush may end a disc's program while it is still
     // suspended) cannot join a job, nor start anything that could escape the group.
     if (job_ && !AssignProcessToJobObject(job_, info.hProcess) &&
@@ -159,6 +167,20 @@ void ProcessGroup::EndAll() {
         if (WaitForSingleObject(handle, 0) == WAIT_TIMEOUT) TerminateProcess(handle, kEndedByGroup);
         WaitForSingleObject(handle, kEndTimeoutMs);
     }
+}
+
+std::size_t ProcessGroup::FillProcessTable(const std::wstring& program, const std::wstring& arguments,
+                                           std::size_t total, std::wstring* error) {
+    std::size_t running = RunningProcessCount();
+    for (; running < total; ++running)
+        if (!Start(program, arguments, L"", error)) break;
+    return running;
+}
+
+std::size_t RunningProcessCount() {
+    std::vector<DWORD> ids(8192);
+    DWORD bytes = 0;
+    return EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes) ? bytes / sizeof(DWORD) : 0;
 }
 
 }  // namespace trayhush::e2e

@@ -33,10 +33,16 @@ public:
                          const std::wstring& folder, std::wstring* error);
     // Ends every program of the group that still runs and waits, bounded, for them to go.
     void EndAll();
+    // Starts program until about `total` processes run in the session; the count reached.
+    std::size_t FillProcessTable(const std::wstring& program, const std::wstring& arguments, std::size_t total,
+                                 std::wstring* error);
 
 private:
     HANDLE job_ = nullptr;
     std::vector<HANDLE> handles_;
 };
+
+// The processes running in the session, as EnumProcesses counts them.
+std::size_t RunningProcessCount();
 
 }  // namespace trayhush::e2e

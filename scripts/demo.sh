@@ -11,10 +11,10 @@ scripts/setup.sh
 build="${TH_DEMO_BUILD_DIR:-build/win64}"
 if [ -n "${TH_DEMO_BUILD_DIR:-}" ]; then
     cmake --preset win64 -B "$build" >/dev/null
-    cmake --build "$build" -j "$(nproc)"
+    cmake --build "$build" -j "$(nproc)" --target th_demo
 else
     cmake --preset win64 >/dev/null
-    cmake --build --preset win64 -j "$(nproc)"
+    cmake --build --preset win64 -j "$(nproc)" --target th_demo
 fi
 build="$(cd "$build" && pwd)"
 out=out

@@ -5,7 +5,8 @@
 #   th_wine_start [prefix_dir]   # exports DISPLAY, WINEPREFIX, WINEDEBUG,
 #                                # WINEDLLOVERRIDES, TH_WINE, TH_WINESERVER,
 #                                # TH_WINE_READY=1, TH_WINEBOOT_SECONDS; starts
-#                                # TH_WINE_KEEPER, if set, for the session
+#                                # TH_WINE_KEEPER, if set, as th_wine_keep does
+#   th_wine_keep program.exe     # keeps it running for the rest of the session
 #   "$TH_WINE" program.exe args...
 #   th_wine_stop                 # safe twice, and from an EXIT trap
 #
@@ -234,17 +235,17 @@ th_wine_start() {
         return 1
     fi
 
-    _th_start_keeper
+    [ -z "${TH_WINE_KEEPER:-}" ] || th_wine_keep "$TH_WINE_KEEPER"
     export TH_WINE_READY=1
     return 0
 }
 
-# A program kept running for the whole session: TH_WINE_KEEPER names a Windows program that
-# writes the file it is given once it is ready. The tests' keeper holds Wine's desktop and
-# notification area up between one program and the next.
-_th_start_keeper() {
-    local keeper="${TH_WINE_KEEPER:-}" ready waited=0
-    [ -n "$keeper" ] && [ -f "$keeper" ] || return 0
+# Keeps a program running for the rest of the session: a Windows program that writes the
+# file it is given once it is ready. The tests' keeper holds Wine's desktop and notification
+# area up between one program and the next. Returns once it is ready (10 s at most).
+th_wine_keep() {
+    local keeper="$1" ready waited=0
+    [ -f "$keeper" ] || { _th_say "no session keeper at ${keeper}"; return 0; }
     ready="${WINEPREFIX}/th-keeper-ready"
     "$TH_WINE" "$keeper" "Z:${ready//\//\\}" </dev/null >/dev/null 2>&1 &
     while [ ! -e "$ready" ] && [ "$waited" -lt 100 ]; do

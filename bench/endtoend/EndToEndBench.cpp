@@ -198,24 +198,21 @@ void CpuShare(e2e::TrayhushMachine& session, const std::string& what, int second
     CpuShareOf(session.trayhushExe(), what, seconds);
 }
 
-std::size_t RunningProcesses() {
-    std::vector<DWORD> ids(8192);
-    DWORD bytes = 0;
-    return EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes) ? bytes / sizeof(DWORD) : 0;
-}
-
 // The termination window's share as the process table grows: sleepers are started until
-// about 30, 100 and 300 processes run, and each count gets a fresh window.
+// about 30, 100 and 300 processes run, and each count gets a fresh window. A count that
+// Wine cannot reach is measured where it stopped, and said so.
 void WindowByProcessCount(e2e::TrayhushMachine& session) {
     std::wstring error;
     for (const std::size_t target : {30u, 100u, 300u}) {
-        for (std::size_t running = RunningProcesses(); running < target; ++running)
-            if (!session.Group().Start(session.sleeper, L"600000", L"", &error))
-                throw std::runtime_error("at " + std::to_string(running) + " processes: " + testsupport::toUtf8(error));
+        const std::size_t reached = session.Group().FillProcessTable(session.sleeper, L"600000", target, &error);
+        if (reached < target)
+            std::printf("could start processes only up to %zu of %zu: %s\n", reached, target,
+                        testsupport::toUtf8(error).c_str());
         Sleep(2000);
         session.Trayhush().AnnounceMediaInserted(session.DiscLetter(), &error);
         session.Trayhush().UnloadProbe();
-        CpuShare(session, "in the window, " + std::to_string(RunningProcesses()) + " processes", 2 * kCpuSliceSeconds);
+        CpuShare(session, "in the window, " + std::to_string(e2e::RunningProcessCount()) + " processes",
+                 2 * kCpuSliceSeconds);
     }
 }
 

@@ -1,0 +1,36 @@
+# The tests that run under Wine (ctest runs them through scripts/wine-exec.sh).
+
+# The real Win32 calls, the program's windows and the whole program in one process.
+file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/*.rc)
+add_executable(win32_tests ${TH_WIN32_TEST_SOURCES})
+target_include_directories(win32_tests PRIVATE tests)
+th_windows_program(win32_tests)
+target_link_libraries(win32_tests PRIVATE th_program trayhush_fakes th_harness GTest::gtest_main)
+# One unoptimised translation unit: the tests share the weight of windows.h and GoogleTest.
+target_compile_options(win32_tests PRIVATE -O0)
+set_target_properties(win32_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
+add_test(NAME win32_tests COMMAND win32_tests)
+
+# Helpers that land beside win32_tests, where the tests look for them: a probe of the show
+# state a program was started with, and a program that holds Shift, or leaves it alone,
+# under the crash guard and dies as the test tells it.
+add_executable(th_show_state tests/win32/helpers/show_state.cpp)
+add_executable(th_crash_holding_shift tests/win32/helpers/crash_holding_shift.cpp)
+target_link_libraries(th_crash_holding_shift PRIVATE th_win32)
+foreach(th_helper th_show_state th_crash_holding_shift)
+  th_windows_program(${th_helper})
+  target_link_options(${th_helper} PRIVATE -municode -mwindows)
+endforeach()
+add_dependencies(win32_tests th_sleeper th_session_keeper th_show_state th_crash_holding_shift)
+
+# End to end: the real Trayhush.exe driven from outside.
+file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
+add_executable(th_e2e ${TH_E2E_SOURCES})
+th_windows_program(th_e2e)
+target_link_libraries(th_e2e PRIVATE th_harness GTest::gtest_main)
+target_compile_options(th_e2e PRIVATE -O0)
+add_dependencies(th_e2e Trayhush th_notify_probe th_inject th_sleeper th_session_keeper)
+add_test(NAME e2e COMMAND th_e2e)
+# One Trayhush per session and machine-wide settings: nothing else may run beside it.
+set_tests_properties(e2e PROPERTIES RUN_SERIAL TRUE ENVIRONMENT
+  "TH_EXE=$<TARGET_FILE:Trayhush>;TH_NOTIFY_PROBE=$<TARGET_FILE:th_notify_probe>;TH_SLEEPER=$<TARGET_FILE:th_sleeper>")
