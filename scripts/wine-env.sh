@@ -242,13 +242,14 @@ th_wine_start() {
 
 # Keeps a program running for the rest of the session: a Windows program that writes the
 # file it is given once it is ready. The tests' keeper holds Wine's desktop and notification
-# area up between one program and the next. Returns once it is ready (10 s at most).
+# area up between one program and the next. Returns once it is ready (30 s at most: a
+# desktop that Wine closed for want of windows starts anew first).
 th_wine_keep() {
     local keeper="$1" ready waited=0
     [ -f "$keeper" ] || { _th_say "no session keeper at ${keeper}"; return 0; }
     ready="${WINEPREFIX}/th-keeper-ready"
     "$TH_WINE" "$keeper" "Z:${ready//\//\\}" </dev/null >/dev/null 2>&1 &
-    while [ ! -e "$ready" ] && [ "$waited" -lt 100 ]; do
+    while [ ! -e "$ready" ] && [ "$waited" -lt 300 ]; do
         sleep 0.1
         waited=$((waited + 1))
     done

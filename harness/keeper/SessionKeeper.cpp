@@ -18,7 +18,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR readyFile, int) {
     icon.uID = 1;
     icon.uFlags = NIF_ICON;
     icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    if (!window || !Shell_NotifyIconW(NIM_ADD, &icon)) return 1;
+    // Right after the session's start the notification area may not be there yet.
+    for (int attempt = 0; !Shell_NotifyIconW(NIM_ADD, &icon); ++attempt) {
+        if (!window || attempt == 100) return 1;
+        Sleep(100);
+    }
     if (FILE* ready = _wfopen(readyFile, L"w")) std::fclose(ready);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
