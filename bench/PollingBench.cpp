@@ -15,7 +15,7 @@
 #include "detect/VolumePoller.h"
 #include "harness/TempFolder.h"
 #include "harness/WineDrive.h"
-#include "platform/win32/ErrorMode.h"
+#include "runtime/ErrorMode.h"
 #include "platform/win32/Win32FileSystemApi.h"
 
 namespace {

@@ -19,7 +19,7 @@
 
 #include "harness/ProcessGroup.h"
 #include "harness/TrayhushMachine.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32ProcessApi.h"
 #include "platform/win32/Win32TextApi.h"
 #include "suppress/ProcessScan.h"

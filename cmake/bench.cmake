@@ -6,7 +6,7 @@ add_executable(bench_process_scan EXCLUDE_FROM_ALL bench/ProcessScanBench.cpp)
 target_link_libraries(bench_process_scan PRIVATE th_win32 th_app th_harness)
 add_dependencies(bench_process_scan th_sleeper)
 add_executable(bench_polling EXCLUDE_FROM_ALL bench/PollingBench.cpp)
-target_link_libraries(bench_polling PRIVATE th_win32 th_detect th_harness)
+target_link_libraries(bench_polling PRIVATE th_runtime th_detect th_harness)
 
 # A program that only adds a tray icon, the yardstick for start-up time and memory, built
 # with the same flags as Trayhush.exe.

@@ -43,12 +43,15 @@ function(th_layer target folder)
 endfunction()
 
 # The decision logic: no Windows header anywhere, so all of it builds and is tested natively.
+# The subsystems that the termination window's tick reaches (settings, drives, suppress) see
+# only the operating system's interfaces, never a window-facing one.
 th_layer(th_platform platform)
+th_layer(th_windowing platform/windowing LINKS th_platform)
 th_layer(th_settings settings LINKS th_platform)
 th_layer(th_drives drives LINKS th_platform)
-th_layer(th_detect detect LINKS th_platform)
+th_layer(th_detect detect LINKS th_windowing th_platform)
 th_layer(th_suppress suppress LINKS th_settings th_platform)
-th_layer(th_tray tray LINKS th_platform)
-th_layer(th_about about LINKS th_platform)
+th_layer(th_tray tray LINKS th_windowing th_platform)
+th_layer(th_about about LINKS th_windowing th_platform)
 th_layer(th_app app SUBFOLDERS controls
-         LINKS th_settings th_drives th_detect th_suppress th_tray th_about th_platform)
+         LINKS th_settings th_drives th_detect th_suppress th_tray th_about th_windowing th_platform)

@@ -16,7 +16,7 @@ add_test(NAME win32_tests COMMAND win32_tests)
 # under the crash guard and dies as the test tells it.
 add_executable(th_show_state tests/win32/helpers/show_state.cpp)
 add_executable(th_crash_holding_shift tests/win32/helpers/crash_holding_shift.cpp)
-target_link_libraries(th_crash_holding_shift PRIVATE th_win32)
+target_link_libraries(th_crash_holding_shift PRIVATE th_runtime)
 foreach(th_helper th_show_state th_crash_holding_shift)
   th_windows_program(${th_helper})
   target_link_options(${th_helper} PRIVATE -municode -mwindows)

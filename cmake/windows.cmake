@@ -15,13 +15,18 @@ function(th_windows_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()
 
-# The Win32 layer with the program's real windows, then the top: the program's assembly,
-# its entry point and the runtime replacements, which only Trayhush.exe itself links.
-th_layer(th_win32 platform/win32 LINKS th_platform ${TH_SYSTEM_LIBS})
-target_include_directories(th_win32 PUBLIC resources)
+# The Win32 layers, then the top: the implementations of the platform's interfaces, the
+# process-wide plumbing (message loop, timer thread, crash guard), the program's windows,
+# and the program's assembly, its entry point and the runtime replacements, which only
+# Trayhush.exe itself links.
+th_layer(th_win32 platform/win32 LINKS th_windowing th_platform ${TH_SYSTEM_LIBS})
 target_compile_definitions(th_win32 PUBLIC ${TH_WIN32_DEFINITIONS})
-th_layer(th_program program EXCLUDE EntryPoint.cpp LeanRuntime.cpp LINKS th_app th_win32)
-foreach(th_layer_target th_settings th_drives th_detect th_suppress th_tray th_about th_app th_win32 th_program)
+th_layer(th_runtime runtime LINKS th_win32 th_windowing)
+th_layer(th_ui ui SUBFOLDERS main about tray LINKS th_runtime th_win32 th_windowing th_platform)
+target_include_directories(th_ui PUBLIC resources)
+th_layer(th_program program EXCLUDE EntryPoint.cpp LeanRuntime.cpp LINKS th_app th_ui th_runtime th_win32)
+foreach(th_layer_target th_settings th_drives th_detect th_suppress th_tray th_about th_app th_win32 th_runtime th_ui
+        th_program)
   target_compile_options(${th_layer_target} PRIVATE -ffunction-sections -fdata-sections)
 endforeach()
 

@@ -26,7 +26,7 @@
 !define SETTINGS_KEY "Software\Trayhush"
 !define UNINSTALL_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Trayhush"
 !define PUBLISHER "The Trayhush developers"
-; The class of the program's main window (src/platform/win32/MainWindow.cpp).
+; The class of the program's main window (src/ui/main/MainWindow.cpp).
 !define MAIN_WINDOW_CLASS "TrayhushMainWindow"
 
 Unicode true

@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 
 # Each layer's level, from the program down to the interfaces of the operating system.
 declare -A level=(
-  [Trayhush]=6 [th_program]=5 [th_app]=4 [th_win32]=3 [th_suppress]=3
-  [th_settings]=2 [th_drives]=2 [th_detect]=2 [th_tray]=2 [th_about]=2 [th_platform]=1)
+  [Trayhush]=7 [th_program]=6 [th_ui]=5 [th_app]=4 [th_runtime]=4 [th_win32]=3 [th_suppress]=3
+  [th_detect]=3 [th_tray]=3 [th_about]=3 [th_windowing]=2 [th_settings]=2 [th_drives]=2 [th_platform]=1)
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -3,7 +3,7 @@
 
 #include "platform/ShellApi.h"
 #include "platform/SystemApi.h"
-#include "platform/UiApi.h"
+#include "platform/windowing/UiApi.h"
 
 extern const wchar_t kHomePageAddress[];
 extern const wchar_t kMailAddress[];

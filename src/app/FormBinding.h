@@ -1,6 +1,6 @@
 #pragma once
 #include "app/Form1.h"
-#include "platform/FormEvents.h"
+#include "platform/windowing/FormEvents.h"
 
 // Form1 as its real window sees it: the window binds Form1's controls and timers to its
 // own and reports the user's actions to Form1's handlers.
@@ -15,7 +15,7 @@ public:
 
     void CheckBoxClicked(FormControl control) override;
     void ListSelectionChanged(const std::vector<bool>& selected) override;
-    void TimerFired(FormTimer timer) override { TimerOf(timer).Fire(); }
+    TimerTarget& Ticks(FormTimer timer) override { return TimerOf(timer); }
     void Resized() override { form_.Form_Resize(); }
     void Closed() override { form_.Form_Unload(); }
     void SessionEnding() override { form_.ender(); }

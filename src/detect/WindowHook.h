@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "platform/ShellApi.h"
-#include "platform/WindowHookApi.h"
+#include "platform/windowing/WindowHookApi.h"
 
 // Puts a procedure of ours in front of a window's own, hands it the shell's notifications,
 // and takes itself out again when asked or when the window goes.

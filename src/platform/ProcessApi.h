@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Handle.h"
-#include "platform/Unique.h"
+#include "platform/Handles.h"
 
 // One Toolhelp process entry: its id and the full path of its executable.
 struct ProcessEntry {

@@ -2,8 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Handle.h"
-#include "platform/Unique.h"
+#include "platform/Handles.h"
 #include "platform/Win32Errors.h"
 
 // The registry calls, with the W forms' arguments and failure conventions:

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Handle.h"
+#include "platform/Handles.h"
 
 // The shell's SHChangeNotifyEntry: the watched item and whether its subtree counts.
 struct ChangeNotifyEntry {

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "platform/win32/CrashGuard.h"
-#include "platform/win32/ErrorMode.h"
+#include "runtime/CrashGuard.h"
+#include "runtime/ErrorMode.h"
 #include "program/Win32App.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {

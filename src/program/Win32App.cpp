@@ -1,7 +1,7 @@
 #include "program/Win32App.h"
 
-#include "platform/win32/IconResource.h"
-#include "platform/win32/MessageLoop.h"
+#include "ui/IconResource.h"
+#include "runtime/MessageLoop.h"
 #include "platform/win32/Win32Handles.h"
 #include "resource_ids.h"
 

@@ -5,9 +5,9 @@
 
 #include "app/Form1.h"
 #include "app/FormBinding.h"
-#include "platform/Platform.h"
-#include "platform/win32/MainWindow.h"
-#include "platform/win32/UiHandles.h"
+#include "platform/windowing/Platform.h"
+#include "ui/main/MainWindow.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32FileSystemApi.h"
 #include "platform/win32/Win32KeyboardApi.h"
 #include "platform/win32/Win32ProcessApi.h"
@@ -15,7 +15,7 @@
 #include "platform/win32/Win32ShellApi.h"
 #include "platform/win32/Win32SystemApi.h"
 #include "platform/win32/Win32TextApi.h"
-#include "platform/win32/Win32UiApi.h"
+#include "ui/Win32UiApi.h"
 #include "platform/win32/Win32WindowHookApi.h"
 
 // The program: the Win32 services, the main window over Form1, and the message loop.

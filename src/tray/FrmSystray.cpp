@@ -18,12 +18,12 @@ void FrmSystray::Load() {
     m_nid.hIcon = icon;
     m_nid.szTip = MakeTipField(system_.FileDescription());
     m_nid.cbSize = kIconRecordSize;
-    window_->Shell_NotifyIconW(kNimAdd, m_nid);
+    window_->Shell_NotifyIconA(kNimAdd, m_nid);
 }
 
 void FrmSystray::Modify(std::uint32_t flags) {
     m_nid.uFlags = flags;
-    if (window_) window_->Shell_NotifyIconW(kNimModify, m_nid);
+    if (window_) window_->Shell_NotifyIconA(kNimModify, m_nid);
 }
 
 std::wstring FrmSystray::ToolTip() {
@@ -85,7 +85,7 @@ void FrmSystray::ShowMenu() {
 
 void FrmSystray::Unload() {
     if (!window_) return;
-    window_->Shell_NotifyIconW(kNimDelete, m_nid);
+    window_->Shell_NotifyIconA(kNimDelete, m_nid);
     window_->Close();
     closedWindow_ = std::move(window_);
     unloaded_ = true;
@@ -115,5 +115,5 @@ void FrmSystray::OnTaskbarCreated() {
     if (!window_) return;
     NotifyIconRecord again = m_nid;
     again.uFlags = kNifMessage | kNifIcon | kNifTip;
-    window_->Shell_NotifyIconW(kNimAdd, again);
+    window_->Shell_NotifyIconA(kNimAdd, again);
 }

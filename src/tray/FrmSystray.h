@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/SystemApi.h"
-#include "platform/TrayApi.h"
-#include "platform/UiApi.h"
+#include "platform/windowing/TrayApi.h"
+#include "platform/windowing/UiApi.h"
 
 // Raised by AddMenuItem when an item would need an index beyond 32767.
 struct MenuIndexOverflow {};

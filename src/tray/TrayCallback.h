@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/TrayApi.h"
+#include "platform/windowing/TrayApi.h"
 
 // What one mouse message over the tray icon raises. The left button reports its click
 // when released, the right one when pressed; the middle button raises nothing.

@@ -8,7 +8,7 @@
 #include "fakes/FakeText.h"
 #include "fakes/FakeUi.h"
 #include "fakes/FakeWindowHooks.h"
-#include "platform/Platform.h"
+#include "platform/windowing/Platform.h"
 
 // One machine's worth of fakes, and the Platform that hands them to the program.
 struct FakePlatform {

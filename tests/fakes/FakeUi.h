@@ -2,8 +2,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/FormPeer.h"
-#include "platform/UiApi.h"
+#include "platform/windowing/FormPeer.h"
+#include "platform/windowing/UiApi.h"
 
 // The tray window as a record of the icon commands it passed on and the menus it showed;
 // a menu returns `choice`.
@@ -11,7 +11,7 @@ class FakeTrayWindow : public TrayWindowPeer {
 public:
     Window WindowHandle() override { return Window{0x7700}; }
     Icon WindowIcon() override { return Icon{0x1C0}; }
-    bool Shell_NotifyIconW(std::uint32_t command, const NotifyIconRecord& record) override {
+    bool Shell_NotifyIconA(std::uint32_t command, const NotifyIconRecord& record) override {
         icon.push_back({command, record});
         return true;
     }

@@ -2,7 +2,7 @@
 #include <map>
 #include <string>
 
-#include "platform/WindowHookApi.h"
+#include "platform/windowing/WindowHookApi.h"
 
 // Windows as records of their current procedure and properties, made on first use. The
 // hook procedure is never called: tests call the window's handlers themselves.

@@ -12,7 +12,7 @@
 #include "harness/RegistryState.h"
 #include "harness/ShiftKey.h"
 #include "harness/TrayhushWindows.h"
-#include "platform/win32/AboutWindowDesign.h"
+#include "ui/about/AboutWindowDesign.h"
 #include "program/Win32App.h"
 
 namespace {

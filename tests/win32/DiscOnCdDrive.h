@@ -7,7 +7,7 @@
 #include "fakes/FakePlatform.h"
 #include "harness/TempFolder.h"
 #include "harness/WineDrive.h"
-#include "platform/win32/ErrorMode.h"
+#include "runtime/ErrorMode.h"
 #include "platform/win32/Win32FileSystemApi.h"
 #include "platform/win32/Win32ProcessApi.h"
 

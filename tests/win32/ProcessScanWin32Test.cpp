@@ -14,7 +14,7 @@
 #include "harness/ProcessGroup.h"
 #include "harness/ProcessResources.h"
 #include "harness/TrayhushMachine.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Handles.h"
 #include "platform/win32/Win32TextApi.h"
 
 namespace {

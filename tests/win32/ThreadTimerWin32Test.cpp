@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-#include "platform/win32/ThreadTimer.h"
+#include "runtime/ThreadTimer.h"
 
 TEST(ThreadTimerWin32, StopsFromItsOwnTickOrFromOutsideAndStartsAgain) {
     std::atomic<int> ticks{0};

@@ -8,7 +8,7 @@
 #include "app/Form1.h"
 #include "fakes/FakePlatform.h"
 #include "harness/TrayhushWindows.h"
-#include "platform/win32/Win32UiApi.h"
+#include "ui/Win32UiApi.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "platform/ControlPeer.h"
+#include "platform/windowing/ControlPeer.h"
 
 // State shared by every control: enabled, a caption, and the real control if bound.
 class Control {

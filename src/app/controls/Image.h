@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Handle.h"
+#include "platform/Handles.h"
 
 // An invisible image control that only holds a picture: one icon at the two sizes the
 // system draws it.

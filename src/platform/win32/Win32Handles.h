@@ -2,10 +2,42 @@
 #include <windows.h>
 #include <shtypes.h>
 
-#include "platform/Handle.h"
+#include "platform/Handles.h"
 
-// The logic's typed handles and the Win32 ones, converted only here: each kind to its own
-// Win32 type and back.
+// The Win32 handles that the Win32 layer and the windows own, and the logic's typed
+// handles converted to and from Win32's.
+
+// ---- Kernel owners ----
+
+struct KernelHandleClose {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+struct FindHandleClose {
+    void operator()(HANDLE search) const { ::FindClose(search); }
+};
+using UniqueHandle = Unique<HANDLE, KernelHandleClose>;
+using UniqueFindHandle = Unique<HANDLE, FindHandleClose>;
+
+// CreateFileW and FindFirstFileW fail with INVALID_HANDLE_VALUE, the other calls with null:
+// an owner holds either as none.
+inline HANDLE NoneIfInvalid(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
+
+// ---- Window-system owners ----
+
+struct IconRelease {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct MenuRelease {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+struct FontRelease {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using UniqueIcon = Unique<HICON, IconRelease>;
+using UniqueMenu = Unique<HMENU, MenuRelease>;
+using UniqueFont = Unique<HFONT, FontRelease>;
+
+// ---- Typed handles to and from Win32's: each kind to its own Win32 type and back ----
 
 inline KernelHandle FromHandle(HANDLE handle) { return KernelHandle(reinterpret_cast<std::uintptr_t>(handle)); }
 inline HANDLE ToHandle(KernelHandle handle) { return reinterpret_cast<HANDLE>(handle.value); }

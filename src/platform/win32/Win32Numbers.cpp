@@ -12,8 +12,8 @@
 #include "platform/ProcessApi.h"
 #include "platform/RegistryApi.h"
 #include "platform/ShellApi.h"
-#include "platform/TrayApi.h"
-#include "platform/WindowHookApi.h"
+#include "platform/windowing/TrayApi.h"
+#include "platform/windowing/WindowHookApi.h"
 #include "platform/Win32Errors.h"
 
 static_assert(kErrorSuccess == ERROR_SUCCESS, "");

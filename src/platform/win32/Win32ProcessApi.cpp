@@ -21,7 +21,6 @@ DWORD ModuleFileName(HANDLE process, HMODULE module, wchar_t* buffer, DWORD size
 #include <algorithm>
 #include <vector>
 
-#include "platform/win32/UniqueHandle.h"
 #include "platform/win32/Win32Handles.h"
 
 // The shipped 32-bit program exchanges these records with the system; their sizes are

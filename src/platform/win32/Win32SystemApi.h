@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/SystemApi.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Win32Handles.h"
 
 class Win32SystemApi : public SystemApi {
 public:

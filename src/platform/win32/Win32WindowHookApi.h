@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/WindowHookApi.h"
+#include "platform/windowing/WindowHookApi.h"
 
 // user32's window procedures and properties. HookProcedure hands out the address of one
 // procedure that forwards to the handler registered last: only the main window is hooked.

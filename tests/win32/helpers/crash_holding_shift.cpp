@@ -10,7 +10,7 @@
 #include <exception>
 #include <string>
 
-#include "platform/win32/CrashGuard.h"
+#include "runtime/CrashGuard.h"
 #include "platform/win32/Win32KeyboardApi.h"
 
 namespace {

@@ -1,7 +1,0 @@
-#include "platform/win32/ButtonPeer.h"
-
-void ButtonPeer::SetEnabled(bool enabled) { EnableWindow(button_, enabled); }
-
-void ButtonPeer::SetValue(int value) {
-    SendMessageW(button_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-}

@@ -1,5 +1,0 @@
-#include "platform/win32/ErrorMode.h"
-
-#include <windows.h>
-
-void SuppressCriticalErrorDialogs() { ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX); }
