@@ -74,9 +74,9 @@ TEST_F(TerminationTest, AProgramStartedFromTheDiscDiesWithinATickOrTwo) {
         {"again, before the tick after its kill", [&](int t) { if (t < 2) setup(20 + t); }, 2, {20, 21}},
         {"as a program of the same name length exits", [&](int t) { if (t == 0) setup(20), words->running = false; }, 100, {20}},
         {"under the id of that program", [&](int t) { if (t == 0) words->running = false, setup(10); }, 100, {10}},
-        {"from a disc reported in another drive while the window runs", [&](int t) {
-             if (t == 0) fake.processes.Add(20, L"D:\\PLAY.EXE");
-             if (t == 1) fake.files.InsertDvdVideo(L'D', "open=PLAY.EXE"), form1->ReportArrival(L"D:\\");
+        {"from a disc of the same program reported in another drive", [&](int t) {
+             if (t == 0) fake.processes.Add(20, L"D:\\SETUP.EXE");
+             if (t == 1) fake.files.InsertDvdVideo(L'D', "open=SETUP.EXE"), form1->ReportArrival(L"D:\\");
          }, 2, {20}},
     };
     for (const auto& row : rows) {
