@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+# Every path the README cites exists.
+scripts/check-readme-paths.sh
 
 jobs=$(nproc)
 build() {
