@@ -52,7 +52,7 @@ TEST(AutorunInf, TheNameIsTheOpenValueUpToTheFirstExeAfterIt) {
         {"no .exe after the key", Bytes("open=setup.bat\r\nicon=x.ex"), kNone},
         {"no key", Bytes("shellexecute=index.htm setup.exe"), kNone},
         {"empty", {}, kNone},
-        {"code page 1252", Bytes("open=\x8A\xE9.exe"), L"\u0160\u00E9.exe"},
+        {"the system's code page", Bytes("open=\x8A\xE9.exe"), L"\u048A\u04E9.exe"},
         {"UTF-8 mark", Bytes("\xEF\xBB\xBFopen=\xC3\xA9\xE2\x82\xAC.exe"), L"\u00E9\u20AC.exe"},
         {"UTF-16 little-endian mark", Bytes("\xFF\xFEo\0p\0e\0n\0=\0\x94\x03.\0e\0x\0e\0"), L"\u0394.exe"},
         {"UTF-16 big-endian mark", Bytes("\xFE\xFF\0o\0p\0e\0n\0=\x03\x94\0.\0e\0x\0e"), L"\u0394.exe"},
