@@ -29,6 +29,12 @@ DiscFolder::DiscFolder(const DiscContents& contents) : folder_(std::make_unique<
         error_ = L"cannot copy " + contents.programSource + L" onto the disc: " + DescribeError(GetLastError());
         return;
     }
+    // Written through the folder's own path: the way back from its unix path has failed
+    // under Wine for a folder made right after another was removed.
+    if (!contents.label.empty() && !folder_->Write(L".windows-label", testsupport::toUtf8(contents.label))) {
+        error_ = L"cannot write the label into " + root;
+        return;
+    }
     unixPath_ = testsupport::windowsToUnixPath(root);
     if (unixPath_.empty()) error_ = L"Wine gives no unix path for " + root;
 }

@@ -13,6 +13,7 @@ struct DiscContents {
     bool autorunInf = true;  // AUTORUN.INF naming the program below
     std::wstring program = L"SETUP.EXE";
     std::wstring programSource;  // full Windows path of the exe copied onto the disc
+    std::wstring label;          // the volume label a Wine CD-ROM drive shows for it
 };
 
 // A folder that a simulated CD-ROM drive shows as its disc, removed when the object goes.

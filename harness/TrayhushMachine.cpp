@@ -39,15 +39,14 @@ TrayhushMachine::TrayhushMachine() {
     ForgetEverything();
     DiscContents dvd;
     dvd.programSource = sleeper;
+    dvd.label = L"BENCH_DVD";
     disc_ = std::make_unique<DiscFolder>(dvd);
     DiscContents labelOnly;
     labelOnly.videoTs = labelOnly.autorunInf = false;
+    labelOnly.label = L"BENCH_LABEL";
     labelDisc_ = std::make_unique<DiscFolder>(labelOnly);
     if (!disc_->Error().empty() || !labelDisc_->Error().empty())
         throw std::runtime_error(testsupport::toUtf8(disc_->Error() + labelDisc_->Error()));
-    if (testsupport::writeWineVolumeLabel(disc_->UnixPath(), L"BENCH_DVD") ||
-        testsupport::writeWineVolumeLabel(labelDisc_->UnixPath(), L"BENCH_LABEL"))
-        throw std::runtime_error("cannot label the disc folders");
     discLetter_ = FreeLetterBelow(L'Y');
     labelLetter_ = FreeLetterBelow(discLetter_);
     discDrive_ = std::make_unique<testsupport::WineCdDrive>(discLetter_, L"");

@@ -7,6 +7,9 @@
 namespace trayhush::testsupport {
 namespace {
 
+constexpr int kDefineAttempts = 20;
+constexpr DWORD kDefineRetryMs = 100;
+
 [[noreturn]] void throwFailure(const std::wstring& what, DWORD error) {
     throw std::runtime_error(toUtf8(what + L": " + describeWin32Error(error)));
 }
@@ -42,7 +45,14 @@ void WineCdDrive::define(const std::wstring& unixFolder, const std::wstring& lab
         if (DWORD error = writeWineVolumeLabel(unixFolder, label))
             throwFailure(L"cannot write the label into " + unixFolder, error);
     }
-    if (DWORD error = defineWineCdRomDrive(letter_, unixFolder)) throwFailure(L"cannot define " + drive, error);
+    // The mount manager may still be letting go of this letter's last definition, made by
+    // another drive object a moment ago: it then finds no path for a while.
+    DWORD error = defineWineCdRomDrive(letter_, unixFolder);
+    for (int attempt = 0; error == ERROR_PATH_NOT_FOUND && attempt < kDefineAttempts; ++attempt) {
+        Sleep(kDefineRetryMs);
+        error = defineWineCdRomDrive(letter_, unixFolder);
+    }
+    if (error) throwFailure(L"cannot define " + drive, error);
 
     bool hadMedium = hasMedium_;
     hasMedium_ = !unixFolder.empty();
