@@ -24,15 +24,6 @@ using trayhush::testsupport::WineCdDrive;
 
 constexpr int kDrives = 6;
 
-// Letters no drive uses, from Y: down.
-std::vector<wchar_t> FreeLetters(int count) {
-    std::vector<wchar_t> letters;
-    const DWORD used = ::GetLogicalDrives();
-    for (wchar_t letter = L'Y'; letter > L'C' && static_cast<int>(letters.size()) < count; --letter)
-        if ((used & (1u << (letter - L'A'))) == 0) letters.push_back(letter);
-    return letters;
-}
-
 struct Timing {
     double median = 0;
     double p90 = 0;
@@ -89,9 +80,12 @@ std::vector<std::wstring> Entries(const std::vector<wchar_t>& letters) {
 int wmain(int argc, wchar_t** argv) {
     const int passes = argc > 1 ? std::max(1, _wtoi(argv[1])) : 500;
     SuppressCriticalErrorDialogs();
-    const std::vector<wchar_t> letters = FreeLetters(kDrives);
-    if (static_cast<int>(letters.size()) < kDrives) {
-        std::fprintf(stderr, "need %d free drive letters\n", kDrives);
+    std::vector<wchar_t> letters;
+    try {
+        while (static_cast<int>(letters.size()) < kDrives)
+            letters.push_back(trayhush::testsupport::FreeDriveLetterBelow(letters.empty() ? L'Z' : letters.back()));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "need %d free drive letters: %s\n", kDrives, e.what());
         return 1;
     }
     std::printf("%d passes per case, %d volume queries per pass\n", passes, kDrives);

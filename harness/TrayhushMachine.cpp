@@ -15,13 +15,6 @@ constexpr DWORD kWatchingTimeoutMs = 30000;
 constexpr DWORD kAnnounceRetryMs = 500;
 constexpr DWORD kCloseTimeoutMs = 10000;
 
-wchar_t FreeLetterBelow(wchar_t below) {
-    const DWORD used = GetLogicalDrives();
-    for (wchar_t candidate = below - 1; candidate >= L'D'; --candidate)
-        if (!(used & (1u << (candidate - L'A')))) return candidate;
-    throw std::runtime_error("no free drive letter");
-}
-
 }  // namespace
 
 std::wstring NeededArtifact(const wchar_t* variable, const wchar_t* fileName) {
@@ -47,8 +40,8 @@ TrayhushMachine::TrayhushMachine() {
     labelDisc_ = std::make_unique<DiscFolder>(labelOnly);
     if (!disc_->Error().empty() || !labelDisc_->Error().empty())
         throw std::runtime_error(testsupport::toUtf8(disc_->Error() + labelDisc_->Error()));
-    discLetter_ = FreeLetterBelow(L'Y');
-    labelLetter_ = FreeLetterBelow(discLetter_);
+    discLetter_ = testsupport::FreeDriveLetterBelow(L'Y');
+    labelLetter_ = testsupport::FreeDriveLetterBelow(discLetter_);
     discDrive_ = std::make_unique<testsupport::WineCdDrive>(discLetter_, L"");
     labelDrive_ = std::make_unique<testsupport::WineCdDrive>(labelLetter_, L"");
 }

@@ -16,6 +16,13 @@ constexpr DWORD kDefineRetryMs = 100;
 
 }  // namespace
 
+wchar_t FreeDriveLetterBelow(wchar_t below) {
+    const DWORD used = GetLogicalDrives();
+    for (wchar_t letter = below - 1; letter >= L'D'; --letter)
+        if (!(used & (1u << (letter - L'A')))) return letter;
+    throw std::runtime_error("no free drive letter");
+}
+
 WineCdDrive::WineCdDrive(wchar_t letter, const std::wstring& unixFolder, const std::wstring& label,
                          Announce announce)
     : letter_(letter), announce_(announce) {

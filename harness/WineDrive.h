@@ -7,6 +7,10 @@
 
 namespace trayhush::testsupport {
 
+// The highest letter below `below` that no drive uses, down to D:, away from a prefix's own
+// drives and from Z:. Throws std::runtime_error when there is none.
+wchar_t FreeDriveLetterBelow(wchar_t below);
+
 // A CD-ROM drive that exists for the lifetime of the object, backed by a
 // unix folder acting as the disc. Only usable under Wine: guard tests with
 // isRunningUnderWine() and GTEST_SKIP() elsewhere.

@@ -48,13 +48,6 @@ void RunPendingMessagesButTimers() {
     }
 }
 
-wchar_t FreeDriveLetter() {
-    const DWORD used = GetLogicalDrives();
-    for (wchar_t letter = L'Y'; letter >= L'K'; --letter)
-        if (!(used & (1u << (letter - L'A')))) return letter;
-    throw std::runtime_error("no free drive letter");
-}
-
 void Print(const char* what, long long before, long long after) {
     std::printf("soak: %-15s %10lld %10lld %+10lld\n", what, before, after, after - before);
 }
@@ -109,7 +102,7 @@ void Run() {
     if (!disc.Error().empty()) throw std::runtime_error(testsupport::toUtf8(disc.Error()));
     e2e::ForgetEverything();
     // Defined before the program starts, so that its drive list holds it.
-    testsupport::WineCdDrive drive(FreeDriveLetter(), disc.UnixPath(), L"SOAK",
+    testsupport::WineCdDrive drive(testsupport::FreeDriveLetterBelow(L'Z'), disc.UnixPath(), L"SOAK",
                                    testsupport::WineCdDrive::Announce::No);
 
     const ULONGLONG started = GetTickCount64();

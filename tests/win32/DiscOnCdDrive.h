@@ -11,14 +11,6 @@
 #include "platform/win32/Win32FileSystemApi.h"
 #include "platform/win32/Win32ProcessApi.h"
 
-// The highest letter no drive uses, away from a prefix's own drives and from Z:.
-inline wchar_t FreeDriveLetter() {
-    const DWORD used = ::GetLogicalDrives();
-    for (wchar_t letter = L'Y'; letter >= L'K'; --letter)
-        if (!(used & (1u << (letter - L'A')))) return letter;
-    return L'K';
-}
-
 // A CD-ROM drive of Wine's mount manager whose disc is a folder of the test, and a main
 // window that reads it through the real file system and finds processes through the real
 // calls (as the given platform id enumerates them); its other services are fakes. The
@@ -37,7 +29,7 @@ struct DiscOnCdDrive {
     std::wstring Root() const { return drive.root(); }
 
     TempFolder disc{L"th-disc-"};
-    trayhush::testsupport::WineCdDrive drive{FreeDriveLetter(), trayhush::testsupport::windowsToUnixPath(disc.Path()),
+    trayhush::testsupport::WineCdDrive drive{trayhush::testsupport::FreeDriveLetterBelow(L'Z'), trayhush::testsupport::windowsToUnixPath(disc.Path()),
                                              L"", trayhush::testsupport::WineCdDrive::Announce::No};
     Win32FileSystemApi files;
     Win32ProcessApi processes;

@@ -38,7 +38,7 @@ TEST(DriveWin32, ADiscIsHandledWhenItsFilesAreFilesWhateverTheirAttributes) {
 TEST(DriveWin32, PollingSeesEveryChangeOfTheVolumeLabel) {
     TempFolder movie(L"th-poll-movie-");
     TempFolder plain(L"th-poll-plain-");
-    trayhush::testsupport::WineCdDrive drive(FreeDriveLetter(), L"", L"", trayhush::testsupport::WineCdDrive::Announce::No);
+    trayhush::testsupport::WineCdDrive drive(trayhush::testsupport::FreeDriveLetterBelow(L'Z'), L"", L"", trayhush::testsupport::WineCdDrive::Announce::No);
     DiscOnCdDrive cd;
     cd.form.List1.Clear();
     cd.form.List1.AddItem(drive.root().substr(0, 2));
