@@ -130,6 +130,7 @@ struct User {
     char menuKey = 0;
     wchar_t version[32] = {};
     bool firstBoxInFront = false, trayWindowOutlivedItsMenu = false, cancelledEndKeptAll = true, endAgreed = true;
+    bool endLeftNothing = true, gaveUp = false;
 };
 User* g_user = nullptr;
 // Far more than the whole play needs at one step per 20 ms tick.
@@ -158,12 +159,16 @@ void EndSession(User& user) {
     user.cancelledEndKeptAll = ShiftIsDown() && TrayIconPresent(user.tray, user.iconId);
     // The session may end the process once this is answered: all is cleaned up by then.
     SendMessageW(user.main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    user.endLeftNothing = !ShiftIsDown() && !TrayIconPresent(user.tray, user.iconId);
 }
 
 void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
     User& user = *g_user;
     // A program that never gets to its end must not hold the whole suite.
-    if (++user.ticks > kGiveUpTicks) PostQuitMessage(0);
+    if (++user.ticks > kGiveUpTicks) {
+        user.gaveUp = true;
+        PostQuitMessage(0);
+    }
     const HWND menu = FindWindowW(L"#32768", nullptr);
     if (menu && IsWindowVisible(menu)) {
         if (user.menuKey) PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(user.menuKey), 0);
@@ -220,6 +225,8 @@ void PlayAndCheck(Win32App& app, End end) {
     EXPECT_TRUE(user.trayWindowOutlivedItsMenu) << "the tray window was destroyed inside its own menu's call";
     EXPECT_TRUE(user.endAgreed) << "Trayhush must not hold up the end of the session";
     EXPECT_TRUE(user.cancelledEndKeptAll) << "a cancelled end of the session let go of Shift or took the icon";
+    EXPECT_TRUE(user.endLeftNothing) << "the end of the session was answered before Shift and the icon were let go";
+    EXPECT_FALSE(user.gaveUp) << "the program did not end by itself";
     EXPECT_EQ(exitCode, 0);
     EXPECT_FALSE(IsWindow(user.main));
     EXPECT_FALSE(IsWindow(user.tray));
