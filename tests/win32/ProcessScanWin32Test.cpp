@@ -51,12 +51,17 @@ TEST_P(ProcessScanWin32, TheDiscProgramDiesWithExitCodeZeroAndItsNamesakeLives) 
         cd.form.Timer1.Fire();
         ::Sleep(10);
     }
-    for (int tick = 0; tick < 5; ++tick) cd.form.Timer1.Fire();
     DWORD exitCode = 99;
     ASSERT_TRUE(fromDisc.WaitForExit(10000, &exitCode)) << "the disc's program still runs";
     EXPECT_EQ(exitCode, 0u);
     EXPECT_TRUE(namesake.Running());
-    EXPECT_EQ(MeasureThisProcess().handles, handles) << "reading the disc or scanning left a handle open";
+    // Each report opens two file searches and each tick a listing or a snapshot and the
+    // namesake: twenty of each would leave dozens of handles, far beyond Wine's own few.
+    for (int arrival = 0; arrival < 20; ++arrival) {
+        cd.form.ReportArrival(cd.Root());
+        cd.form.Timer1.Fire();
+    }
+    EXPECT_LT(MeasureThisProcess().handles, handles + 10) << "reading the disc or scanning leaves handles open";
 }
 
 INSTANTIATE_TEST_SUITE_P(Enumerations, ProcessScanWin32, ::testing::Values(1u, 2u),
