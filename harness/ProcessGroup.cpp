@@ -17,6 +17,14 @@ constexpr DWORD kEndingMs = 1000;    // for a process whose end has begun to sho
 constexpr int kStartAttempts = 5;
 constexpr DWORD kRetryPauseMs = 200;
 
+std::vector<DWORD> ProcessIds() {
+    std::vector<DWORD> ids(8192);
+    DWORD bytes = 0;
+    if (!EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes)) return {};
+    ids.resize(bytes / sizeof(DWORD));
+    return ids;
+}
+
 // Under Wine, CreateProcess waits until the new process has set itself up, and fails when
 // something ends it before then (ERROR_INTERNAL_ERROR). Trayhush, which sees a disc's
 // program the moment it exists, often does. So while CreateProcess runs, a watcher opens
@@ -51,13 +59,6 @@ public:
     }
 
 private:
-    static std::vector<DWORD> ProcessIds() {
-        std::vector<DWORD> ids(4096);
-        DWORD bytes = 0;
-        if (!EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes)) return {};
-        ids.resize(bytes / sizeof(DWORD));
-        return ids;
-    }
     static DWORD WINAPI Run(void* self) {
         auto& watch = *static_cast<ChildWatch*>(self);
         while (!watch.stop_ && !watch.child_) watch.Look();
@@ -177,10 +178,6 @@ std::size_t ProcessGroup::FillProcessTable(const std::wstring& program, const st
     return running;
 }
 
-std::size_t RunningProcessCount() {
-    std::vector<DWORD> ids(8192);
-    DWORD bytes = 0;
-    return EnumProcesses(ids.data(), static_cast<DWORD>(ids.size() * sizeof(DWORD)), &bytes) ? bytes / sizeof(DWORD) : 0;
-}
+std::size_t RunningProcessCount() { return ProcessIds().size(); }
 
 }  // namespace trayhush::e2e
