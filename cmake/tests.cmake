@@ -11,17 +11,7 @@ target_compile_options(win32_tests PRIVATE -O0)
 set_target_properties(win32_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
 add_test(NAME win32_tests COMMAND win32_tests)
 
-# Helpers that land beside win32_tests, where the tests look for them: a probe of the show
-# state a program was started with, and a program that holds Shift, or leaves it alone,
-# under the crash guard and dies as the test tells it.
-add_executable(th_show_state tests/win32/helpers/show_state.cpp)
-add_executable(th_crash_holding_shift tests/win32/helpers/crash_holding_shift.cpp)
-target_link_libraries(th_crash_holding_shift PRIVATE th_runtime)
-foreach(th_helper th_show_state th_crash_holding_shift)
-  th_windows_program(${th_helper})
-  target_link_options(${th_helper} PRIVATE -municode -mwindows)
-endforeach()
-add_dependencies(win32_tests th_sleeper th_session_keeper th_show_state th_crash_holding_shift)
+add_dependencies(win32_tests th_sleeper th_session_keeper)
 
 # End to end: the real Trayhush.exe driven from outside.
 file(GLOB TH_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)

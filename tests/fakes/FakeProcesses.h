@@ -31,9 +31,7 @@ public:
     bool Process32NextW(KernelHandle snapshot, ProcessEntry* entry) override {
         std::size_t& i = cursors_[snapshot];
         while (i < processes_.size() && !processes_[i].running) ++i;
-        if (i == processes_.size()) return false;
-        *entry = {processes_[i].id, processes_[i].path};
-        return ++i, true;
+        return i < processes_.size() && (*entry = {processes_[i].id, processes_[i].path}, ++i);
     }
     bool ListProcesses(std::vector<ProcessRecord>* processes) override {
         ++listings;

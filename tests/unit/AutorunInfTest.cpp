@@ -40,13 +40,11 @@ TEST(AutorunInf, TheNameIsTheOpenValueUpToTheFirstExeAfterIt) {
         {"slashes as the path has them", Bytes("open=./bin/setup.exe"), L"bin\\setup.exe"},
         {"only one leading .\\ goes", Bytes("open=.\\.\\s.exe"), L".\\s.exe"},
         {"leading .\\, arguments", Bytes("open=.\\setup.exe /auto"), L"setup.exe"},
-        {"forward slash, no folder", Bytes("open=./setup.exe"), L"setup.exe"},
         // Real discs' files, from public repositories.
         {"ComputernNerd/hoorndvd", Bytes("[autorun]\nopen=system_dh_11/ShowPage.exe index.html"),
          L"system_dh_11\\ShowPage.exe"},
         {"Windows 95 CD, as Microsoft KB Q172078 quotes it (jeffpar/kbarchive)",
          Bytes("[autorun]\r\nOPEN=AUTORUN\\AUTORUN.EXE\r\nICON=AUTORUN\\WIN95CD.ICO\r\n"), L"AUTORUN\\AUTORUN.EXE"},
-        {"EA8CXN/GARMIN-AIS-600", Bytes("[autorun]\nopen=Setup.exe\nicon=Setup.exe\n\n"), L"Setup.exe"},
         {"CoticEaDIFRN/semead_2014: a page, no program",
          Bytes("[autorun]\nopen=command /c start /max INICIAR.html\nShellExecute=INICIAR.html\n"), kNone},
         {"no .exe after the key", Bytes("open=setup.bat\r\nicon=x.ex"), kNone},

@@ -1,13 +1,15 @@
+#include <functional>
+
 #include "Form1Fixture.h"
 
 namespace {
 
-using Arrange = void (*)(Form1&);
+using Arrange = std::function<void(Form1&)>;
 
 class InsertionTest : public Form1Fixture {
 protected:
     // Start-up, blocking on all drives, then the row's arrangement, then a report of the root.
-    void Arrive(Arrange arrange, const wchar_t* root) {
+    void Arrive(const Arrange& arrange, const wchar_t* root) {
         Restart();
         Load();
         form1->Check[1].SetValue(1);
@@ -18,8 +20,18 @@ protected:
     }
 };
 
-TEST_F(InsertionTest, WhichDrive) {
+// The handler guards a DVD-Video disc with an autorun.inf in a listed drive that is blocked,
+// and starts the default DVD command for it; for anything else it does nothing.
+TEST_F(InsertionTest, WhichDriveAndWhichDisc) {
     fake.files.InsertDvdVideo(L'F', "open=a.exe");  // F: is no optical drive
+    // E: holds a disc with these files, nullptr for none.
+    const auto disc = [this](const wchar_t* ifo, const wchar_t* inf, std::uint32_t attributes = kFileAttributeArchive) {
+        return [=](Form1&) {
+            fake.files.InsertDisc(L'E', L"MOVIE");
+            if (ifo) fake.files.AddFile(L'E', ifo);
+            if (inf) fake.files.AddFile(L'E', inf, "open=a.exe", attributes);
+        };
+    };
     const struct { const char* story; Arrange arrange; const wchar_t* root; bool handled; } rows[] = {
         {"a listed drive, all drives blocked", [](Form1&) {}, L"E:\\", true},
         {"a selected drive", [](Form1& f) { f.Check[2].SetValue(0); }, L"E:\\", true},
@@ -28,33 +40,17 @@ TEST_F(InsertionTest, WhichDrive) {
         {"a drive not listed", [](Form1&) {}, L"F:\\", false},
         {"blocking switched off", [](Form1& f) { f.Check[1].SetValue(0); }, L"E:\\", false},
         {"an option click in progress", [](Form1& f) { f.m_bInCheckClick = true; }, L"E:\\", false},
+        {"names in any letter case", disc(L"video_ts\\Video_TS.ifo", L"Autorun.Inf", kFileAttributeHidden), L"E:\\", true},
+        {"no VIDEO_TS.IFO", disc(nullptr, L"AUTORUN.INF"), L"E:\\", false},
+        {"no AUTORUN.INF", disc(L"VIDEO_TS\\VIDEO_TS.IFO", nullptr), L"E:\\", false},
+        {"no disc in the drive", [this](Form1&) { fake.files.EjectDisc(L'E'); }, L"E:\\", false},
     };
     for (const auto& row : rows) {
-        Arrive(row.arrange, row.root);
-        EXPECT_EQ(TerminationRunning(), row.handled) << row.story;
-    }
-}
-
-TEST_F(InsertionTest, WhichDisc) {
-    // The files on the disc in E:, nullptr for none.
-    const struct { const char* story; const wchar_t *ifo, *inf; std::uint32_t attributes; bool handled; } rows[] = {
-        {"both files", L"VIDEO_TS\\VIDEO_TS.IFO", L"AUTORUN.INF", kFileAttributeArchive, true},
-        {"names in any letter case", L"video_ts\\Video_TS.ifo", L"Autorun.Inf", kFileAttributeHidden, true},
-        {"no VIDEO_TS.IFO", nullptr, L"AUTORUN.INF", kFileAttributeArchive, false},
-        {"no AUTORUN.INF", L"VIDEO_TS\\VIDEO_TS.IFO", nullptr, kFileAttributeArchive, false},
-    };
-    for (const auto& row : rows) {
-        fake.files.InsertDisc(L'E', L"MOVIE");
-        if (row.ifo) fake.files.AddFile(L'E', row.ifo);
-        if (row.inf) fake.files.AddFile(L'E', row.inf, "open=a.exe", row.attributes);
         const std::size_t started = fake.processes.started.size();
-        Arrive([](Form1&) {}, L"E:\\");
+        Arrive(row.arrange, row.root);
         EXPECT_EQ(TerminationRunning(), row.handled) << row.story;
         EXPECT_EQ(fake.processes.started.size() - started, row.handled ? 1u : 0u) << row.story;
     }
-    fake.files.EjectDisc(L'E');
-    Arrive([](Form1&) {}, L"E:\\");
-    EXPECT_FALSE(TerminationRunning()) << "no disc in the drive";
 }
 
 // Detection method two, block method two, run the default program: what the handler does.

@@ -55,24 +55,6 @@ TEST(FrmSystray, TheShellHearsOfEachRealChangeOnce) {
     EXPECT_EQ(tray.ToolTip(), shown);
 }
 
-// Items take the indexes 0, 1, 2, ... in the order they are added; the first is the menu's
-// default unless a later one asks to be; the chosen item reports its index and key.
-TEST(FrmSystray, TheMenuReportsTheChosenItemsIndexAndKey) {
-    FakeUi ui;
-    FakeSystem system;
-    for (const int asksDefault : {-1, 2}) {
-        FrmSystray tray(ui, system);
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(tray.AddMenuItem(L"item" + std::to_wstring(i), L"key" + std::to_wstring(i), i == asksDefault), i);
-        std::wstring clicked;
-        tray.MenuClick = [&](std::int32_t index, const std::wstring& key) { clicked = std::to_wstring(index) + key; };
-        ui.tray->choice = 3;
-        tray.ShowMenu();
-        EXPECT_EQ(ui.tray->menu.at(1).caption, L"item1");
-        EXPECT_EQ(ui.tray->menuDefault, asksDefault < 0 ? 0 : asksDefault);
-        EXPECT_EQ(clicked, L"3key3");
-    }
-}
-
 class TrayTest : public Form1Fixture {};
 
 // A left click on the icon shows the window in the middle of the screen (whole twips,

@@ -13,10 +13,10 @@
 
 // A CD-ROM drive of Wine's mount manager whose disc is a folder of the test, and a main
 // window that reads it through the real file system and finds processes through the real
-// calls (as the given platform id enumerates them); its other services are fakes. The
-// window watches every drive and blocks by ending the disc's program.
+// calls; its other services are fakes. The window watches every drive and blocks by ending
+// the disc's program.
 struct DiscOnCdDrive {
-    explicit DiscOnCdDrive(std::uint32_t platformId = 0) : processes(platformId) {
+    DiscOnCdDrive() {
         SuppressCriticalErrorDialogs();
         form.Check[4].SetValue(0);
         form.FillDriveList();

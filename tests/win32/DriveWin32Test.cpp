@@ -1,9 +1,8 @@
-// A disc as the real file and volume calls see it through a CD-ROM drive of Wine's mount
-// manager: its files whatever their attributes, folders that bear their names, and labels.
+// A disc as the real file calls see it through a CD-ROM drive of Wine's mount manager: its
+// files whatever their attributes, and folders that bear their names.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 
 #include "DiscOnCdDrive.h"
 
@@ -54,32 +53,6 @@ TEST(DriveWin32, AFileSearchLeavesNothingBehind) {
     const std::size_t before = HeapBlocksInUse();
     for (int search = 0; search < 200; ++search) files.FindFile(folder.Path() + L"\\AUTORUN.INF", &name, &attributes);
     EXPECT_LT(HeapBlocksInUse(), before + 100);
-}
-
-// Polling sees a labelled disc, an unlabelled one and the drive emptied, each change once.
-TEST(DriveWin32, PollingSeesEveryChangeOfTheVolumeLabel) {
-    TempFolder movie(L"th-poll-movie-");
-    TempFolder plain(L"th-poll-plain-");
-    trayhush::testsupport::WineCdDrive drive(trayhush::testsupport::FreeDriveLetterBelow(L'Z'), L"", L"", trayhush::testsupport::WineCdDrive::Announce::No);
-    DiscOnCdDrive cd;
-    cd.form.List1.Clear();
-    cd.form.List1.AddItem(drive.root().substr(0, 2));
-    cd.form.SnapshotDriveLabels();
-    // Every report starts with a Shift key-up: the count of key-ups counts the reports.
-    const auto reports = [&] { return cd.fake.keyboard.releases; };
-    // Wine reads an empty drive and an unlabelled disc alike, as a volume without a name.
-    const std::pair<std::wstring, std::wstring> discs[] = {
-        {movie.Path(), L"MOVIE"}, {movie.Path(), L"MOVIE"}, {plain.Path(), L""}, {movie.Path(), L"MOVIE"}, {L"", L""}};
-    const int expected[] = {1, 1, 2, 3, 4};
-    for (int i = 0; i < 5; ++i) {
-        if (discs[i].first.empty())
-            drive.eject();
-        else
-            drive.insert(trayhush::testsupport::windowsToUnixPath(discs[i].first), discs[i].second);
-        cd.form.PollDrives();
-        EXPECT_EQ(reports(), expected[i]) << "step " << i;
-    }
-    EXPECT_EQ(cd.form.Text1.Text(), drive.root());
 }
 
 }  // namespace
