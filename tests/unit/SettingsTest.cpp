@@ -13,17 +13,6 @@ protected:
     }
 };
 
-// The first start stores four defaults through start-up's own clicks, and nothing else.
-TEST_F(SettingsTest, FirstStartStoresTheFourDefaults) {
-    Load();
-    const std::pair<const wchar_t*, std::optional<std::int32_t>> stored[] = {
-        {L"AllDrives", 1}, {L"BlockMethod", 0}, {L"DetectionMethod", 0}, {L"RunDefaultAutorunProgram", 0},
-        {L"Disabled", kAbsent}};
-    for (const auto& [name, number] : stored) EXPECT_EQ(Number(name), number) << name;
-    EXPECT_EQ(Run(kHkeyLocalMachine) + Run(kHkeyCurrentUser), L"<absent><absent>");
-    EXPECT_EQ(fake.registry.OpenHandles(), 0);
-}
-
 TEST_F(SettingsTest, StartUpAppliesStoredValuesWithoutWritingThem) {
     for (const wchar_t* name : {L"Disabled", L"DetectionMethod", L"BlockMethod", L"RunDefaultAutorunProgram"}) Store(name, 1);
     Store(L"AllDrives", 0);

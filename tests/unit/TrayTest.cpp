@@ -2,31 +2,22 @@
 
 #include "Form1Fixture.h"
 #include "about/Abouts.h"
+#include "tray/TrayCallback.h"
 
 namespace {
 
-// What the shell's mouse messages over the icon raise, played as the user makes them.
-TEST(FrmSystray, MouseMessagesRaiseTheirEvents) {
-    const struct { const char* gesture; std::vector<std::uint32_t> messages; std::string raised; } rows[] = {
-        {"left click", {0x201, 0x202}, "down1 "},
-        {"left double click", {0x201, 0x202, 0x203, 0x202}, "down1 double1 down1 "},
-        {"right click", {0x204, 0x205}, "down2 up2 "},
-        {"right double click", {0x206}, "double2 "},
-        {"movement", {0x200}, "move "},
-        {"middle button", {0x207, 0x208, 0x209}, ""},
+// What each of the shell's mouse messages over the icon raises: the left button's release
+// stands for its press, and the middle button raises nothing.
+TEST(TrayCallback, EachMouseMessageRaisesItsEvent) {
+    using E = TrayEvent;
+    const struct { std::uint32_t message; TrayEvent event; std::int32_t button; } rows[] = {
+        {0x200, E::MouseMove, 0}, {0x201, E::None, 0}, {0x202, E::MouseDown, 1}, {0x203, E::DoubleClick, 1},
+        {0x204, E::MouseDown, 2}, {0x205, E::MouseUp, 2}, {0x206, E::DoubleClick, 2},
+        {0x207, E::None, 0}, {0x208, E::None, 0}, {0x209, E::None, 0},
     };
-    FakeUi ui;
-    FakeSystem system;
     for (const auto& row : rows) {
-        FrmSystray tray(ui, system);
-        std::string raised;
-        const auto note = [&](const char* event) { return [&raised, event](std::int32_t b) { raised += event + std::to_string(b) + " "; }; };
-        tray.SysTrayMouseDown = note("down");
-        tray.SysTrayMouseUp = note("up");
-        tray.SysTrayDoubleClick = note("double");
-        tray.SysTrayMouseMove = [&] { raised += "move "; };
-        for (const std::uint32_t message : row.messages) tray.OnCallback(message);
-        EXPECT_EQ(raised, row.raised) << row.gesture;
+        const TrayCallback raised = DecodeTrayCallback(row.message);
+        EXPECT_TRUE(raised.event == row.event && raised.button == row.button) << std::hex << row.message;
     }
 }
 

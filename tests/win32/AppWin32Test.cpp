@@ -33,10 +33,6 @@ protected:
         MSG quit;
         while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     }
-    // The icon's owner and identifier, once the program has started.
-    HWND Tray() const { return FindTrayWindow(GetCurrentProcessId()); }
-    UINT IconId() const { return static_cast<UINT>(GetClassLongPtrW(Tray(), GCLP_HICON)); }
-
     Win32App app{GetModuleHandleW(nullptr)};
 };
 
@@ -57,29 +53,9 @@ bool HasTaskBarButton(HWND window) {
            !(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 }
 
-// Alt+Tab shows the large image, not a stretched small one; the task bar shows the window
-// while it is open, and not while it sits in the tray. A second copy ends before it makes
-// any window; the first runs on.
-TEST_F(AppWin32, OneCopyRunsItsIconsHaveTheirSizesAndItsTaskBarButtonFollowsTheWindow) {
-    ASSERT_TRUE(app.Start());
-    Win32App second{GetModuleHandleW(nullptr)};
-    EXPECT_FALSE(second.Start());
-    EXPECT_EQ(second.MainWindowHandle(), nullptr);
-    const HWND main = app.MainWindowHandle();
-    EXPECT_EQ(IconSize(SendMessageW(main, WM_GETICON, ICON_SMALL, 0)),
-              std::make_pair(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
-    EXPECT_EQ(IconSize(SendMessageW(main, WM_GETICON, ICON_BIG, 0)),
-              std::make_pair(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
-    EXPECT_FALSE(HasTaskBarButton(main)) << "started in the tray";
-    SendMessageW(Tray(), 0x200, IconId(), WM_LBUTTONUP);
-    EXPECT_TRUE(HasTaskBarButton(main)) << "shown by a click on the icon";
-    SendMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_FALSE(HasTaskBarButton(main)) << "minimised to the tray";
-}
-
-// The user: sees the icon come back after a new taskbar; switches to detection method two,
-// which puts the window's own procedure back, and back to method one, which hooks it again
-// so that it answers as before; right-clicks the icon, "&About"; with the box open, "&About"
+// The user sees one copy running, with icons of their sizes and a task-bar button only while
+// its window is open; sees the icon come back after a new taskbar; switches to detection
+// method two and back to one; right-clicks the icon, "&About"; with the box open, "&About"
 // again; then, with Shift held, "&Exit", or, as taskkill does, a WM_CLOSE to the tray window
 // and to the main window, or the end of the session: first one that another program
 // refuses, then the real one. Each step waits for the menu or the box it needs; the program
@@ -129,6 +105,32 @@ void EndSession(const User& user) {
     EXPECT_TRUE(!ShiftIsDown() && !TrayIconPresent(user.tray, user.iconId)) << "the end answered before the clean-up";
 }
 
+// Alt+Tab shows the large image, not a stretched small one; a second copy ends before it
+// makes any window. Method two puts the window's own procedure back, method one hooks it
+// again, and the hooked window answers as before.
+void FirstLook(const User& user) {
+    Win32App second{GetModuleHandleW(nullptr)};
+    EXPECT_FALSE(second.Start() || second.MainWindowHandle()) << "a second copy started";
+    EXPECT_EQ(IconSize(SendMessageW(user.main, WM_GETICON, ICON_SMALL, 0)),
+              std::make_pair(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
+    EXPECT_EQ(IconSize(SendMessageW(user.main, WM_GETICON, ICON_BIG, 0)),
+              std::make_pair(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+    EXPECT_FALSE(HasTaskBarButton(user.main)) << "started in the tray";
+    SendMessageW(user.tray, 0x200, user.iconId, WM_LBUTTONUP);  // a left click on the icon
+    EXPECT_TRUE(HasTaskBarButton(user.main)) << "shown by a click on the icon";
+    NOTIFYICONDATAA gone{};
+    gone.cbSize = NOTIFYICONDATAA_V1_SIZE, gone.hWnd = user.tray, gone.uID = user.iconId;
+    Shell_NotifyIconA(NIM_DELETE, &gone);  // as when Explorer restarts
+    SendMessageW(user.tray, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconPresent(user.tray, user.iconId)) << "the icon did not come back";
+    for (const int methodTwo : {1, 0}) {
+        user.form->Check[3].SetValue(methodTwo);
+        const LONG_PTR own = GetClassLongPtrW(user.main, GCLP_WNDPROC);
+        EXPECT_EQ(GetWindowLongPtrW(user.main, GWLP_WNDPROC) == own, methodTwo == 1) << "method two " << methodTwo;
+    }
+    EXPECT_EQ(GetWindowTextLengthW(user.main), 8) << "the hooked window does not answer as before";
+}
+
 void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
     User& user = *g_user;
     // A program that never gets to its end must not hold the whole suite.
@@ -144,25 +146,15 @@ void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
         return;
     }
     wchar_t version[32] = {};
-    NOTIFYICONDATAA gone{};
     switch (user.step) {
         case 0:
             user.main = FindWindowW(L"TrayhushMainWindow", nullptr);
             user.tray = FindTrayWindow(GetCurrentProcessId());
             user.iconId = static_cast<UINT>(GetClassLongPtrW(user.tray, GCLP_HICON));
             if (!TrayIconPresent(user.tray, user.iconId)) return;
-            gone.cbSize = NOTIFYICONDATAA_V1_SIZE, gone.hWnd = user.tray, gone.uID = user.iconId;
-            Shell_NotifyIconA(NIM_DELETE, &gone);  // as when Explorer restarts
-            SendMessageW(user.tray, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-            EXPECT_TRUE(TrayIconPresent(user.tray, user.iconId)) << "the icon did not come back";
+            FirstLook(user);
             g_trayProcedure = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrW(user.tray, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LookAtDestroy)));
-            for (const int methodTwo : {1, 0}) {
-                user.form->Check[3].SetValue(methodTwo);
-                const LONG_PTR own = GetClassLongPtrW(user.main, GCLP_WNDPROC);
-                EXPECT_EQ(GetWindowLongPtrW(user.main, GWLP_WNDPROC) == own, methodTwo == 1) << "method two " << methodTwo;
-            }
-            EXPECT_EQ(GetWindowTextLengthW(user.main), 8) << "the hooked window does not answer as before";
             user.step = 1;
             ChooseFromTrayMenu(user, 'a');
             break;

@@ -21,26 +21,22 @@ void EarlierTerminateHandler() { throw ++g_handedOn; }
 TEST(CrashGuardWin32, ACrashLetsGoOnlyOfTheShiftThisProgramHeldAndIsHandedOn) {
     const LPTOP_LEVEL_EXCEPTION_FILTER outerFilter = SetUnhandledExceptionFilter(EarlierFilter);
     const std::terminate_handler outerTerminate = std::set_terminate(EarlierTerminateHandler);
-    for (const bool held : {true, false}) {
-        for (const bool terminate : {false, true}) {
-            const CrashGuard guard;
-            if (held) Win32KeyboardApi().keybd_event(kVkShift, 0, 0, 0);
-            else keybd_event(VK_SHIFT, 0, 0, 0);
-            g_handedOn = 0;
-            EXCEPTION_RECORD record{};
-            CONTEXT context{};
-            EXCEPTION_POINTERS crash{&record, &context};
-            const LPTOP_LEVEL_EXCEPTION_FILTER guardFilter = SetUnhandledExceptionFilter(nullptr);
-            SetUnhandledExceptionFilter(guardFilter);
-            try {
-                if (terminate) std::get_terminate()();
-                else EXPECT_EQ(guardFilter(&crash), EXCEPTION_CONTINUE_SEARCH);
-            } catch (int) {
-            }
-            EXPECT_EQ(g_handedOn, 1) << held << terminate;
-            EXPECT_EQ(trayhush::e2e::ShiftIsDown(), !held) << held << terminate;
-            trayhush::e2e::ReleaseShift();
+    const struct { bool held, terminate; } crashes[] = {{true, false}, {true, true}, {false, false}, {false, true}};
+    for (const auto& [held, terminate] : crashes) {
+        const CrashGuard guard;
+        held ? Win32KeyboardApi().keybd_event(kVkShift, 0, 0, 0) : keybd_event(VK_SHIFT, 0, 0, 0);
+        g_handedOn = 0;
+        const LPTOP_LEVEL_EXCEPTION_FILTER guardFilter = SetUnhandledExceptionFilter(nullptr);
+        SetUnhandledExceptionFilter(guardFilter);
+        EXCEPTION_POINTERS crash{};
+        try {
+            if (terminate) std::get_terminate()();
+            else EXPECT_EQ(guardFilter(&crash), EXCEPTION_CONTINUE_SEARCH);
+        } catch (int) {
         }
+        EXPECT_EQ(g_handedOn, 1) << held << terminate;
+        EXPECT_EQ(trayhush::e2e::ShiftIsDown(), !held) << held << terminate;
+        trayhush::e2e::ReleaseShift();
     }
     SetUnhandledExceptionFilter(outerFilter);
     std::set_terminate(outerTerminate);
