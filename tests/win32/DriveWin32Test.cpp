@@ -1,35 +1,45 @@
-// A disc as the real file calls see it through a CD-ROM drive of Wine's mount manager: its
-// files whatever their attributes, and folders that bear their names.
+// A disc as the real file calls see it: its files whatever their attributes, and folders
+// that bear their names.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-
-#include "DiscOnCdDrive.h"
+#include "harness/TempFolder.h"
+#include "platform/win32/Win32FileSystemApi.h"
+#include "platform/win32/Win32ProcessApi.h"
+#include "platform/win32/Win32TextApi.h"
+#include "suppress/AutorunTermination.h"
+#include "suppress/InsertionDecision.h"
 
 namespace {
 
 // AutoRun honours a hidden or system autorun file, so the insertion handler must see it
-// too; a folder named like one of the files is not that file.
+// too, and read it; a folder named like one of the files is not that file.
 TEST(DriveWin32, ADiscIsHandledWhenItsFilesAreFilesWhateverTheirAttributes) {
-    const struct { const wchar_t* folder; DWORD attributes; bool handled; } rows[] = {
-        {nullptr, FILE_ATTRIBUTE_NORMAL, true}, {nullptr, FILE_ATTRIBUTE_READONLY, true},
-        {nullptr, FILE_ATTRIBUTE_HIDDEN, true}, {nullptr, FILE_ATTRIBUTE_SYSTEM, true},
-        {nullptr, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, true},
-        {L"AUTORUN.INF", FILE_ATTRIBUTE_NORMAL, false}, {L"VIDEO_TS\\VIDEO_TS.IFO", FILE_ATTRIBUTE_NORMAL, false},
+    const wchar_t* const setup = L"SETUP.EXE";
+    const struct { const wchar_t* folder; DWORD attributes; bool handled; const wchar_t* program; } rows[] = {
+        {nullptr, FILE_ATTRIBUTE_NORMAL, true, setup}, {nullptr, FILE_ATTRIBUTE_READONLY, true, setup},
+        {nullptr, FILE_ATTRIBUTE_HIDDEN, true, setup}, {nullptr, FILE_ATTRIBUTE_SYSTEM, true, setup},
+        {nullptr, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, true, setup},
+        {L"AUTORUN.INF", FILE_ATTRIBUTE_NORMAL, false, L""}, {L"VIDEO_TS\\VIDEO_TS.IFO", FILE_ATTRIBUTE_NORMAL, false, setup},
     };
+    Win32FileSystemApi files;
+    Win32ProcessApi processes;
+    Win32TextApi text;
     for (const auto& row : rows) {
-        DiscOnCdDrive cd;
-        ASSERT_TRUE(cd.Burn("[autorun]\r\nopen=SETUP.EXE\r\n"));
+        TempFolder disc(L"th-disc-");
+        ASSERT_TRUE(disc.Write(L"AUTORUN.INF", "[autorun]\r\nopen=SETUP.EXE\r\n") && disc.Write(L"VIDEO_TS\\VIDEO_TS.IFO", ""));
         for (const wchar_t* path : {L"AUTORUN.INF", L"VIDEO_TS\\VIDEO_TS.IFO"}) {
-            const std::wstring file = cd.disc.Path() + L"\\" + path;
+            const std::wstring file = disc.Path() + L"\\" + path;
             if (row.folder && path == std::wstring(row.folder))
                 ASSERT_TRUE(::DeleteFileW(file.c_str()) && ::CreateDirectoryW(file.c_str(), nullptr));
             else
                 ASSERT_TRUE(::SetFileAttributesW(file.c_str(), row.attributes));
         }
-        cd.form.ReportArrival(cd.Root());
-        EXPECT_EQ(cd.form.Timer1.Enabled(), row.handled) << row.attributes << " " << (row.folder ? "folder" : "");
-        EXPECT_EQ(cd.form.m_termination.m_sAutorunProgram, row.handled ? L"SETUP.EXE" : L"");
+        const InsertionState state{disc.Path() + L"\\", true, true, false, true};
+        EXPECT_EQ(DecideInsertion(state, files, text).terminateAutorun, row.handled) << row.attributes << " " << !!row.folder;
+        AutorunTermination window(processes, files, text);
+        window.ReadAutorunProgramName(state.root);
+        EXPECT_EQ(window.m_sAutorunProgram, row.program) << row.attributes;
     }
 }
 

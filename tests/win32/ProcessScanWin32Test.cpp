@@ -6,12 +6,14 @@
 
 #include <algorithm>
 
-#include "DiscOnCdDrive.h"
 #include "harness/ProcessResources.h"
 #include "harness/TempFolder.h"
 #include "harness/TrayhushMachine.h"
+#include "platform/win32/Win32FileSystemApi.h"
 #include "platform/win32/Win32Handles.h"
+#include "platform/win32/Win32ProcessApi.h"
 #include "platform/win32/Win32TextApi.h"
+#include "suppress/AutorunTermination.h"
 #include "suppress/ProcessScan.h"
 
 namespace {
@@ -62,9 +64,10 @@ TEST(ProcessApiWin32, TheListingAndTheImageNameFindAProgramWithoutAModuleList) {
         TerminateAutorunProcessScan(api, text, kPlatformNt, {L"NO_SUCH.EXE", L"C:\\"}, &cache, [](std::uint32_t) {});
     }
     EXPECT_LT(MeasureThisProcess().handles, handles + 10) << "a scan leaves handles open";
-    DiscOnCdDrive cd;  // a window that ends programs through the real calls
-    cd.form.m_termination.m_sTerminateDrive = path.substr(0, 3);
-    cd.form.m_termination.TerminateAutorunProcess(L"TH_SLEEPER.EXE");
+    Win32FileSystemApi files;
+    AutorunTermination window(api, files, text);
+    window.m_sTerminateDrive = path.substr(0, 3);
+    window.TerminateAutorunProcess(L"TH_SLEEPER.EXE");
     DWORD exitCode = 99;
     ASSERT_EQ(::WaitForSingleObject(process.Get(), 10000), WAIT_OBJECT_0) << "not found by its image's path";
     ::GetExitCodeProcess(process.Get(), &exitCode);
