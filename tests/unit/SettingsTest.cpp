@@ -55,12 +55,9 @@ TEST_F(SettingsTest, AClickTakesEffectAndIsStoredAtOnce) {
 // older value. A refused machine-wide write goes per user; no copy is left to shadow the
 // machine's value, and none is made of what the machine holds already.
 TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleOrDoubleCopy) {
-    const struct {
-        const char* story;
-        bool refused;
-        std::optional<std::int32_t> machineBefore, userBefore, machineAfter, userAfter;
-        int writes;  // values set or removed
-    } rows[] = {
+    // writes: values set or removed.
+    const struct { const char* story; bool refused; std::optional<std::int32_t> machineBefore, userBefore, machineAfter, userAfter;
+                   int writes; } rows[] = {
         {"nothing stored", false, kAbsent, kAbsent, 1, kAbsent, 1},
         {"a machine value is replaced", false, 0, kAbsent, 1, kAbsent, 1},
         {"a stale per-user copy goes", false, 0, 0, 1, kAbsent, 2},
@@ -91,12 +88,8 @@ TEST_F(SettingsTest, MachineWideWritesFallBackPerUserAndLeaveNoStaleOrDoubleCopy
 // letter case; unchecking removes it wherever it is.
 TEST_F(SettingsTest, StartUpRewritesARunValueAndUncheckingRemovesBoth) {
     const std::wstring installed = L"\"C:\\Program Files\\Trayhush\\Trayhush.exe\"", old = L"\"D:\\Old\\Trayhush.exe\"";
-    const struct {
-        const char* story;
-        bool refused;
-        RegistryKey storedUnder;  // 0: nothing stored
-        std::wstring stored, folder, machineAfter, userAfter;
-    } rows[] = {
+    // storedUnder: 0 for nothing stored.
+    const struct { const char* story; bool refused; RegistryKey storedUnder; std::wstring stored, folder, machineAfter, userAfter; } rows[] = {
         {"none", false, 0, L"", L"C:\\Program Files\\Trayhush", L"<absent>", L"<absent>"},
         {"machine-wide", false, kHkeyLocalMachine, old, L"C:\\Program Files\\Trayhush", installed, L"<absent>"},
         {"per user, machine refused", true, kHkeyCurrentUser, old, L"C:\\Program Files\\Trayhush", L"<absent>", installed},

@@ -174,8 +174,6 @@ void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
             ChooseFromTrayMenu(user, 'e');
             EXPECT_TRUE(IsWindow(user.tray)) << "the tray window was destroyed inside its own menu's call";
             break;
-        default:
-            break;
     }
 }
 
