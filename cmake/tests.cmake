@@ -5,7 +5,7 @@ file(GLOB TH_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp tests/win32/
 add_executable(win32_tests ${TH_WIN32_TEST_SOURCES})
 target_include_directories(win32_tests PRIVATE tests)
 th_windows_program(win32_tests)
-target_link_libraries(win32_tests PRIVATE th_program trayhush_fakes th_harness GTest::gtest_main)
+target_link_libraries(win32_tests PRIVATE th_program th_harness GTest::gtest_main)
 # One unoptimised translation unit: the tests share the weight of windows.h and GoogleTest.
 target_compile_options(win32_tests PRIVATE -O0)
 set_target_properties(win32_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)

@@ -31,6 +31,15 @@ BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
     return TRUE;
 }
 
+unsigned long CountHeapBlocksInUse() {
+    unsigned long blocks = 0;
+    PROCESS_HEAP_ENTRY entry{};
+    HeapLock(GetProcessHeap());
+    while (HeapWalk(GetProcessHeap(), &entry)) blocks += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;
+    HeapUnlock(GetProcessHeap());
+    return blocks;
+}
+
 }  // namespace
 
 ProcessResources MeasureThisProcess() {
@@ -46,5 +55,6 @@ ProcessResources MeasureThisProcess() {
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                              sizeof memory))
         resources.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    resources.heapBlocks = CountHeapBlocksInUse();
     return resources;
 }

@@ -15,6 +15,8 @@ struct ProcessResources {
     // PROCESS_MEMORY_COUNTERS_EX::PrivateUsage, or where that is 0 (Wine leaves it so), the
     // commit charge PagefileUsage, which Windows documents as the same private memory.
     SIZE_T privateBytes = 0;
+    // The busy blocks of the process heap, where Wine keeps a file search until it is closed.
+    unsigned long heapBlocks = 0;
 };
 
 ProcessResources MeasureThisProcess();

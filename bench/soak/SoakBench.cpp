@@ -136,6 +136,7 @@ void Run() {
     }
     Print("windows", before.windows, after.windows);
     Print("private KiB", before.privateBytes / 1024, after.privateBytes / 1024);
+    Print("heap blocks", before.heapBlocks, after.heapBlocks);
     std::fflush(stdout);
     // The program's own exit, as a user's close: the icon goes and Shift is let go.
     SendMessageW(app.MainWindowHandle(), WM_CLOSE, 0, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "harness/ProcessResources.h"
 #include "harness/TempFolder.h"
 #include "platform/win32/Win32FileSystemApi.h"
 #include "platform/win32/Win32ProcessApi.h"
@@ -43,26 +44,16 @@ TEST(DriveWin32, ADiscIsHandledWhenItsFilesAreFilesWhateverTheirAttributes) {
     }
 }
 
-// The busy blocks of this process's heap, where Wine keeps a file search until it is closed.
-std::size_t HeapBlocksInUse() {
-    std::size_t blocks = 0;
-    PROCESS_HEAP_ENTRY entry{};
-    HeapLock(GetProcessHeap());
-    while (HeapWalk(GetProcessHeap(), &entry)) blocks += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) != 0;
-    HeapUnlock(GetProcessHeap());
-    return blocks;
-}
-
-// Every report searches the disc twice: a search left open would keep a block for good.
+// Every report searches the disc twice: a search left open would keep a heap block for good.
 TEST(DriveWin32, AFileSearchLeavesNothingBehind) {
     TempFolder folder(L"th-search-");
     ASSERT_TRUE(folder.Write(L"AUTORUN.INF", ""));
     Win32FileSystemApi files;
     std::wstring name;
     std::uint32_t attributes = 0;
-    const std::size_t before = HeapBlocksInUse();
+    const unsigned long before = MeasureThisProcess().heapBlocks;
     for (int search = 0; search < 200; ++search) files.FindFile(folder.Path() + L"\\AUTORUN.INF", &name, &attributes);
-    EXPECT_LT(HeapBlocksInUse(), before + 100);
+    EXPECT_LT(MeasureThisProcess().heapBlocks, before + 100) << "a file search kept its block";
 }
 
 }  // namespace
