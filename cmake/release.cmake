@@ -5,8 +5,8 @@ if(TH_BUILD_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   find_program(TH_MAKENSIS makensis)
   find_program(TH_ZIP zip)
   if(TH_MAKENSIS AND TH_ZIP)
-    add_test(NAME install COMMAND bash ${PROJECT_SOURCE_DIR}/tests/release/install-test.sh
-             $<TARGET_FILE:Trayhush> ${PROJECT_VERSION})
+    add_test(NAME install COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-exec.sh
+             ${PROJECT_SOURCE_DIR}/tests/release/install-test.sh $<TARGET_FILE:Trayhush> ${PROJECT_VERSION})
     # It starts the one Trayhush a session may run, and writes machine-wide settings.
     set_tests_properties(install PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
   else()

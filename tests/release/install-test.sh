@@ -3,14 +3,14 @@
 #   install-test.sh Trayhush.exe VERSION
 # builds the installer from the given Trayhush.exe with scripts/package.sh (as the release
 # does), installs silently, starts the installed program, uninstalls silently and checks
-# that nothing of Trayhush is left. Runs in the caller's Wine session when TH_WINE_READY=1,
-# otherwise in a private one that it removes again.
+# that nothing of Trayhush is left. Runs inside a Wine session: the caller's, or the one
+# that scripts/wine-exec.sh makes for it.
 set -uo pipefail
 [ "$#" -eq 2 ] || { echo "usage: install-test.sh Trayhush.exe VERSION" >&2; exit 2; }
 exe=$1 version=$2
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 work="$(mktemp -d "${TMPDIR:-/tmp}/th-install-test.XXXXXX")"
-own_session="" passed="" trayhush_pid=""
+passed="" trayhush_pid=""
 RUN_KEY='SOFTWARE\Microsoft\Windows\CurrentVersion\Run'
 UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Trayhush'
 INSTDIR_WIN='C:\Program Files\Trayhush'
@@ -23,7 +23,7 @@ alive() { kill -0 "$1" 2>/dev/null && ! grep -qs '^State:[[:space:]]*Z' "/proc/$
 cleanup() {
     [ -n "$trayhush_pid" ] && alive "$trayhush_pid" && kill -KILL "$trayhush_pid" 2>/dev/null
     # A shared session goes on to other tests: take back what a failed run left there.
-    if [ -z "$passed$own_session" ] && [ -n "${WINEPREFIX:-}" ]; then
+    if [ -z "$passed" ] && [ -n "${WINEPREFIX:-}" ]; then
         rm -rf "$WINEPREFIX/drive_c/Program Files/Trayhush"
         for key in "HKLM\\$RUN_KEY /v Trayhush" "HKCU\\$RUN_KEY /v Trayhush" 'HKLM\Software\Trayhush' \
             'HKCU\Software\Trayhush' "$UNINSTALL_KEY"; do
@@ -31,7 +31,6 @@ cleanup() {
             wine_run reg delete $key /f >/dev/null 2>&1
         done
     fi
-    [ -n "$own_session" ] && th_wine_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,12 +47,7 @@ reg_value() {
 expect_value() { [ "$(reg_value "$1" "$2")" = "$3" ] || fail "$1 \"$2\" is [$(reg_value "$1" "$2")], expected [$3]"; }
 expect_gone() { ! key_exists "$1" || fail "$1 is still there"; }
 
-if [ "${TH_WINE_READY:-}" != 1 ]; then
-    # shellcheck source=scripts/wine-env.sh
-    source "$repo/scripts/wine-env.sh"
-    own_session=1
-    th_wine_start || fail "no Wine session could be started"
-fi
+[ "${TH_WINE_READY:-}" = 1 ] || fail "no Wine session: run it through scripts/wine-exec.sh"
 instdir="$WINEPREFIX/drive_c/Program Files/Trayhush"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Trayhush.lnk"
 [ -e "$instdir" ] && fail "$instdir exists before the installation"
