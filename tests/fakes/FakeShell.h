@@ -31,20 +31,14 @@ public:
         *secondItem = 0;
         return wParam != 0;
     }
-    void ShellExecuteW(const std::wstring& file, const std::wstring& directory, int show) override {
-        executed.push_back({file, directory, show});
-    }
+    void ShellExecuteW(const std::wstring& file, const std::wstring&, int) override { executed.push_back(file); }
 
     // Test side.
     ItemList AddItem(const std::wstring& displayName, const std::wstring& path) {
         items_[ItemList(++lastItem_)] = {displayName, path};
         return ItemList(lastItem_);
     }
-    struct Executed {
-        std::wstring file, directory;
-        int show;
-    };
-    std::vector<Executed> executed;
+    std::vector<std::wstring> executed;  // files and addresses opened
     int registrations = 0;  // held now
 
 private:
