@@ -21,10 +21,6 @@ std::string Narrow(const std::wstring& text) { return testsupport::toUtf8(text);
 
 class UserContract : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ReleaseShift();
-        machine = std::make_unique<TrayhushMachine>();
-    }
     void TearDown() override {
         machine.reset();
         ReleaseShift();
@@ -35,14 +31,12 @@ protected:
     void InsertDisc(bool methodTwo) {
         machine->InsertDisc();
         std::wstring error;
-        if (!methodTwo) {
-            ASSERT_TRUE(machine->Trayhush().AnnounceMediaInserted(machine->DiscLetter(), &error)) << Narrow(error);
-        }
+        if (!methodTwo) ASSERT_TRUE(machine->Trayhush().AnnounceMediaInserted(machine->DiscLetter(), &error)) << Narrow(error);
         ASSERT_TRUE(machine->Trayhush().WaitForReportedRoot(machine->DiscRoot(), kBoundMs))
             << "the disc was not reported; Trayhush shows \"" << Narrow(machine->Trayhush().ReportedRoot()) << "\"";
     }
 
-    std::unique_ptr<TrayhushMachine> machine;
+    std::unique_ptr<TrayhushMachine> machine = std::make_unique<TrayhushMachine>();
 };
 
 TEST_F(UserContract, MethodOneEndsTheDiscsProgramAsItStarts) {

@@ -1,9 +1,9 @@
 #pragma once
-#include <cwctype>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "fakes/FakeText.h"
 #include "platform/FileSystemApi.h"
 
 // Drives by letter, each with a type and, while a medium is in, a label and files.
@@ -26,10 +26,9 @@ public:
         *attributes = f->attributes;
         return 0;
     }
-    long ReadWholeFile(const std::wstring& path, std::size_t maxBytes, std::vector<std::uint8_t>* bytes) override {
+    long ReadWholeFile(const std::wstring& path, std::size_t, std::vector<std::uint8_t>* bytes) override {
         const File* f = nullptr;
         if (const long error = Lookup(path, &f)) return error;
-        if (f->bytes.size() > maxBytes) return kErrorFileTooLarge;
         *bytes = f->bytes;
         return 0;
     }
@@ -43,7 +42,7 @@ public:
     // Path below the root, e.g. L"VIDEO_TS\\VIDEO_TS.IFO", as the medium spells it.
     void AddFile(wchar_t letter, const std::wstring& path, const std::string& content = "",
                  std::uint32_t attributes = kFileAttributeArchive) {
-        drives_[letter].files[Upper(path)] = File{path, attributes, {content.begin(), content.end()}};
+        drives_[letter].files[CaseFolded(path)] = File{path, attributes, {content.begin(), content.end()}};
     }
     void InsertDvdVideo(wchar_t letter, const std::string& autorunInf) {
         InsertDisc(letter, L"MOVIE");
@@ -55,10 +54,6 @@ private:
     struct File { std::wstring name; std::uint32_t attributes; std::vector<std::uint8_t> bytes; };
     // Files by upper-cased path below the root.
     struct Drive { unsigned type = 0; bool hasMedium = false; std::wstring label; std::map<std::wstring, File> files; };
-    static std::wstring Upper(std::wstring text) {
-        for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
-        return text;
-    }
     Drive* DriveOf(const std::wstring& path) {
         const auto d = path.size() < 3 || path.compare(1, 2, L":\\") ? drives_.end() : drives_.find(path[0]);
         return d == drives_.end() ? nullptr : &d->second;
@@ -67,7 +62,7 @@ private:
         const Drive* d = DriveOf(path);
         if (!d) return kErrorPathNotFound;
         if (!d->hasMedium) return kErrorNotReady;
-        const auto f = d->files.find(Upper(path.substr(3)));
+        const auto f = d->files.find(CaseFolded(path.substr(3)));
         if (f == d->files.end()) return kErrorFileNotFound;
         *file = &f->second;
         return 0;

@@ -1,11 +1,11 @@
 #pragma once
 #include <algorithm>
-#include <cwctype>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "fakes/FakeText.h"
 #include "platform/RegistryApi.h"
 
 // An in-memory registry with the Windows rules that matter here: keys and value names
@@ -36,7 +36,7 @@ public:
     long RegQueryValueExW(RegistryKey key, const std::wstring& name, std::uint32_t* type, std::uint8_t* data,
                           std::uint32_t* size) override {
         if (!handles_.count(key)) return kErrorInvalidHandle;
-        const auto v = values_.find({handles_[key].second, Upper(name)});
+        const auto v = values_.find({handles_[key].second, CaseFolded(name)});
         if (v == values_.end()) return kErrorFileNotFound;
         const std::uint32_t available = *size;
         *type = v->second.type;
@@ -49,12 +49,12 @@ public:
                         std::uint32_t size) override {
         if (!Writable(key)) return kErrorAccessDenied;
         ++writes_;
-        values_[{handles_[key].second, Upper(name)}] = {type, std::vector<std::uint8_t>(data, data + size)};
+        values_[{handles_[key].second, CaseFolded(name)}] = {type, std::vector<std::uint8_t>(data, data + size)};
         return kErrorSuccess;
     }
     long RegDeleteValueW(RegistryKey key, const std::wstring& name) override {
         if (!Writable(key)) return kErrorAccessDenied;
-        if (!values_.erase({handles_[key].second, Upper(name)})) return kErrorFileNotFound;
+        if (!values_.erase({handles_[key].second, CaseFolded(name)})) return kErrorFileNotFound;
         ++writes_;
         return kErrorSuccess;
     }
@@ -67,12 +67,8 @@ public:
     int Writes() const { return writes_; }
 
 private:
-    static std::wstring Upper(std::wstring text) {
-        for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
-        return text;
-    }
     static std::wstring Path(RegistryKey root, const std::wstring& subKey) {
-        return std::to_wstring(root.value) + L"\\" + Upper(subKey);
+        return std::to_wstring(root.value) + L"\\" + CaseFolded(subKey);
     }
     bool Writable(RegistryKey key) const { return handles_.count(key) && handles_.at(key).first != refusedRoot_; }
 

