@@ -17,8 +17,6 @@ namespace {
 // Bounds for what must happen: generous, since Wine under load can be slow.
 constexpr DWORD kBoundMs = 10000;
 
-std::string Narrow(const std::wstring& text) { return testsupport::toUtf8(text); }
-
 class UserContract : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -31,9 +29,10 @@ protected:
     void InsertDisc(bool methodTwo) {
         machine->InsertDisc();
         std::wstring error;
-        if (!methodTwo) ASSERT_TRUE(machine->Trayhush().AnnounceMediaInserted(machine->DiscLetter(), &error)) << Narrow(error);
+        if (!methodTwo)
+            ASSERT_TRUE(machine->Trayhush().AnnounceMediaInserted(machine->DiscLetter(), &error)) << testsupport::toUtf8(error);
         ASSERT_TRUE(machine->Trayhush().WaitForReportedRoot(machine->DiscRoot(), kBoundMs))
-            << "the disc was not reported; Trayhush shows \"" << Narrow(machine->Trayhush().ReportedRoot()) << "\"";
+            << "the disc was not reported; Trayhush shows " << testsupport::toUtf8(machine->Trayhush().ReportedRoot());
     }
 
     std::unique_ptr<TrayhushMachine> machine = std::make_unique<TrayhushMachine>();
@@ -45,7 +44,7 @@ TEST_F(UserContract, MethodOneEndsTheDiscsProgramAsItStarts) {
     std::wstring error;
     const StartedProcess program =
         machine->Group().Start(machine->DiscRoot() + L"SETUP.EXE", L"", machine->DiscRoot(), &error);
-    ASSERT_TRUE(program) << Narrow(error);
+    ASSERT_TRUE(program) << testsupport::toUtf8(error);
     DWORD exitCode = 99;
     ASSERT_TRUE(program.WaitForExit(kBoundMs, &exitCode)) << "Trayhush did not end the disc's program";
     EXPECT_EQ(exitCode, 0u) << "not ended by Trayhush (the stand-in ends by itself with 7)";

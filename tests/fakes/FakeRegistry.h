@@ -13,10 +13,7 @@
 // ERROR_MORE_DATA into a short buffer, writes can be refused under one root.
 class FakeRegistry : public RegistryApi {
 public:
-    struct Value {
-        std::uint32_t type = 0;
-        std::vector<std::uint8_t> data;
-    };
+    struct Value { std::uint32_t type = 0; std::vector<std::uint8_t> data; };
 
     long RegOpenKeyW(RegistryKey root, const std::wstring& subKey, RegistryKey* key) override {
         *key = 0;

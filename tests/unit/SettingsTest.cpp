@@ -31,9 +31,7 @@ TEST_F(SettingsTest, AClickTakesEffectAndIsStoredAtOnce) {
     StoreText(kHkeyLocalMachine, kSettingsKey, L"Drivelist", L"E");
     Load();
     const auto icons = [this](Icon icon) { return form.icon == icon && fake.ui.tray->icon.back().second.hIcon == icon; };
-    const auto listEnabled = [this](bool enabled) {
-        return form1->Frame[1].Enabled() == enabled && form1->List1.Enabled() == enabled;
-    };
+    const auto listEnabled = [this](bool on) { return form1->Frame[1].Enabled() == on && form1->List1.Enabled() == on; };
     const struct { CheckBox* box; const wchar_t* name; std::int32_t stored; std::function<bool()> effect; } clicks[] = {
         {&form1->Check[2], L"AllDrives", 0, [&] { return listEnabled(true); }},
         {&form1->Check[2], L"AllDrives", 1, [&] { return listEnabled(false); }},

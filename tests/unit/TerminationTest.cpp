@@ -66,10 +66,8 @@ TEST_F(TerminationTest, AProgramStartedFromTheDiscDiesWithinATickOrTwo) {
         {"plainly", [&](int t) { if (t == 0) setup(20); }, 1, {20}},
         {"listed before its creation time was filled in", [&](int t) { if (t == 0) setup(20), started->listedTime = 1; }, 1, {20}},
         {"while a listing fails", [&](int t) { if (t == 0) setup(20); fake.processes.listable = t > 0; }, 2, {20}},
-        {"before its path can be read", [&](int t) {
-             if (t == 0) setup(20);
-             started->modulesReadable = started->imageReadable = t > 0;
-         }, 2, {20}},
+        {"before its path can be read",
+         [&](int t) { if (t == 0) setup(20); started->modulesReadable = started->imageReadable = t > 0; }, 2, {20}},
         {"while the table cannot be counted", [&](int t) { if (t == 0) setup(20); fake.processes.fingerprinted = false; }, 1, {20}},
         {"again, before the tick after its kill", [&](int t) { if (t < 2) setup(20 + t); }, 2, {20, 21}},
         {"as a program of the same name length exits", [&](int t) { if (t == 0) setup(20), words->running = false; }, 100, {20}},

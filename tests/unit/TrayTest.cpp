@@ -1,5 +1,3 @@
-#include <string>
-
 #include "Form1Fixture.h"
 #include "about/Abouts.h"
 #include "tray/TrayCallback.h"

@@ -75,9 +75,6 @@ LRESULT CALLBACK LookAtDestroy(HWND window, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcW(g_trayProcedure, window, message, wParam, lParam);
 }
 
-// Far more than the whole play needs at one step per 20 ms tick.
-constexpr int kGiveUpTicks = 1500;
-
 int CountAboutBoxes() {
     int count = 0;
     for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"TrayhushAboutBox", nullptr));) ++count;
@@ -127,9 +124,10 @@ void FirstLook(const User& user) {
 
 void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
     User& user = *g_user;
-    // A program that never gets to its end must not hold the whole suite.
-    if (++user.ticks >= kGiveUpTicks) {
-        if (user.ticks == kGiveUpTicks) ADD_FAILURE() << "the program did not end by itself";
+    // A program that never gets to its end must not hold the whole suite: 1500 ticks of 20 ms
+    // are far more than the whole play needs.
+    if (++user.ticks >= 1500) {
+        if (user.ticks == 1500) ADD_FAILURE() << "the program did not end by itself";
         PostQuitMessage(0);
         return;
     }

@@ -16,11 +16,10 @@ namespace {
 // AutoRun honours a hidden or system autorun file, so the insertion handler must see it
 // too, and read it; a folder named like one of the files is not that file.
 TEST(DriveWin32, ADiscIsHandledWhenItsFilesAreFilesWhateverTheirAttributes) {
-    const wchar_t* const setup = L"SETUP.EXE";
     const struct { const wchar_t* folder; DWORD attributes; bool handled; const wchar_t* program; } rows[] = {
-        {nullptr, FILE_ATTRIBUTE_NORMAL, true, setup}, {nullptr, FILE_ATTRIBUTE_READONLY, true, setup},
-        {nullptr, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, true, setup},
-        {L"AUTORUN.INF", FILE_ATTRIBUTE_NORMAL, false, L""}, {L"VIDEO_TS\\VIDEO_TS.IFO", FILE_ATTRIBUTE_NORMAL, false, setup},
+        {nullptr, FILE_ATTRIBUTE_NORMAL, true, L"SETUP.EXE"}, {nullptr, FILE_ATTRIBUTE_READONLY, true, L"SETUP.EXE"},
+        {nullptr, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, true, L"SETUP.EXE"},
+        {L"AUTORUN.INF", FILE_ATTRIBUTE_NORMAL, false, L""}, {L"VIDEO_TS\\VIDEO_TS.IFO", FILE_ATTRIBUTE_NORMAL, false, L"SETUP.EXE"},
     };
     Win32FileSystemApi files;
     Win32ProcessApi processes;

@@ -14,11 +14,8 @@
 #include "platform/win32/Win32ProcessApi.h"
 #include "platform/win32/Win32TextApi.h"
 #include "suppress/AutorunTermination.h"
-#include "suppress/ProcessScan.h"
 
 namespace {
-
-using trayhush::e2e::NeededArtifact;
 
 // One call lists every process with its creation time, and the table's fingerprint, counted
 // without listing, shows a start. A program created suspended has no module list yet, as a
@@ -30,7 +27,7 @@ TEST(ProcessApiWin32, TheListingAndTheImageNameFindAProgramWithoutAModuleList) {
     while (folder.Path().size() + deep.size() + 41 + 16 < MAX_PATH) deep += std::wstring(40, L'd') + L"\\";
     std::wstring path = folder.Path() + L"\\" + deep + L"TH_SLEEPER.EXE";
     ASSERT_TRUE(folder.Write(deep + L"keep", "") &&
-                ::CopyFileW(NeededArtifact(L"TH_SLEEPER", L"th_sleeper.exe").c_str(), path.c_str(), FALSE));
+                ::CopyFileW(trayhush::e2e::NeededArtifact(L"TH_SLEEPER", L"th_sleeper.exe").c_str(), path.c_str(), FALSE));
     Win32ProcessApi api;
     EXPECT_FALSE(api.CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, 0xFFFFFFF0u)) << "a failed snapshot must read as none";
     std::uint64_t before = 0, after = 0;
@@ -58,13 +55,11 @@ TEST(ProcessApiWin32, TheListingAndTheImageNameFindAProgramWithoutAModuleList) {
         << "Wine now lists a suspended process's modules: this test no longer shows the fallback";
 
     Win32TextApi text;
-    const unsigned long handles = MeasureThisProcess().handles;
-    for (int scan = 0; scan < 20; ++scan) {
-        ProcessPathCache cache;  // so that every scan opens every process
-        TerminateAutorunProcessScan(api, text, kPlatformNt, {L"NO_SUCH.EXE", L"C:\\"}, &cache, [](std::uint32_t) {});
-    }
-    EXPECT_LT(MeasureThisProcess().handles, handles + 10) << "a scan leaves handles open";
     Win32FileSystemApi files;
+    const unsigned long handles = MeasureThisProcess().handles;
+    // A new window scans at once, and opens every process to read its path.
+    for (int scan = 0; scan < 20; ++scan) AutorunTermination(api, files, text).TerminateAutorunProcess(L"NO_SUCH.EXE");
+    EXPECT_LT(MeasureThisProcess().handles, handles + 10) << "a scan leaves handles open";
     AutorunTermination window(api, files, text);
     window.m_sTerminateDrive = path.substr(0, 3);
     window.TerminateAutorunProcess(L"TH_SLEEPER.EXE");
