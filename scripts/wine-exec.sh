@@ -19,8 +19,11 @@ if [ "${TH_WINE_READY:-}" = 1 ] && [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-
 fi
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-# The tests' session keeper lies beside them.
-export TH_WINE_KEEPER="${TH_WINE_KEEPER:-$(dirname "$1")/th_session_keeper.exe}"
+# The tests' session keeper lies beside the Windows tests; a script runs without one.
+case "$1" in
+    *.sh) ;;
+    *) export TH_WINE_KEEPER="${TH_WINE_KEEPER:-$(dirname "$1")/th_session_keeper.exe}" ;;
+esac
 # shellcheck source=wine-env.sh
 . "$here/wine-env.sh"
 

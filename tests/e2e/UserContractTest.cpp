@@ -29,8 +29,9 @@ protected:
     void InsertDisc(bool methodTwo) {
         machine->InsertDisc();
         std::wstring error;
-        if (!methodTwo)
+        if (!methodTwo) {
             ASSERT_TRUE(machine->Trayhush().AnnounceMediaInserted(machine->DiscLetter(), &error)) << testsupport::toUtf8(error);
+        }
         ASSERT_TRUE(machine->Trayhush().WaitForReportedRoot(machine->DiscRoot(), kBoundMs))
             << "the disc was not reported; Trayhush shows " << testsupport::toUtf8(machine->Trayhush().ReportedRoot());
     }

@@ -22,8 +22,6 @@ std::vector<std::uint8_t> OfSize(std::size_t size) {
     return bytes;
 }
 
-const std::optional<std::wstring> kNone;
-
 TEST(AutorunInf, TheNameIsTheOpenValueUpToTheFirstExeAfterIt) {
     const struct { const char* story; std::vector<std::uint8_t> file; std::optional<std::wstring> name; } rows[] = {
         {"plain", Bytes("[autorun]\r\nopen=setup.exe\r\n"), L"setup.exe"},
@@ -45,15 +43,15 @@ TEST(AutorunInf, TheNameIsTheOpenValueUpToTheFirstExeAfterIt) {
          L"system_dh_11\\ShowPage.exe"},
         {"Windows 95 CD, as Microsoft KB Q172078 quotes it (jeffpar/kbarchive)",
          Bytes("[autorun]\r\nOPEN=AUTORUN\\AUTORUN.EXE\r\nICON=AUTORUN\\WIN95CD.ICO\r\n"), L"AUTORUN\\AUTORUN.EXE"},
-        {"no .exe after the key", Bytes("open=setup.bat\r\nicon=x.ex"), kNone},
-        {"no key", Bytes("shellexecute=index.htm setup.exe"), kNone},
-        {"empty", {}, kNone},
+        {"no .exe after the key", Bytes("open=setup.bat\r\nicon=x.ex"), std::nullopt},
+        {"no key", Bytes("shellexecute=index.htm setup.exe"), std::nullopt},
+        {"empty", {}, std::nullopt},
         {"the system's code page", Bytes("open=\x8A\xE9.exe"), L"\u048A\u04E9.exe"},
         {"UTF-8 mark", Bytes("\xEF\xBB\xBFopen=\xC3\xA9\xE2\x82\xAC.exe"), L"\u00E9\u20AC.exe"},
         {"UTF-16 little-endian mark", Bytes("\xFF\xFEo\0p\0e\0n\0=\0\x94\x03.\0e\0x\0e\0"), L"\u0394.exe"},
         {"UTF-16 big-endian mark", Bytes("\xFE\xFF\0o\0p\0e\0n\0=\x03\x94\0.\0e\0x\0e"), L"\u0394.exe"},
         {"32767 bytes are read", OfSize(32767), L"a.exe"},
-        {"32768 bytes are not", OfSize(32768), kNone},
+        {"32768 bytes are not", OfSize(32768), std::nullopt},
     };
     FakeText text;
     for (const auto& row : rows) EXPECT_EQ(ParseAutorunProgramName(text, row.file), row.name) << row.story;
