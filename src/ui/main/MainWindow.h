@@ -57,6 +57,8 @@ private:
     // Fonts and control positions for a DPI; returns the window size in pixels.
     SIZE LayOut(unsigned dpi);
     RECT MonitorRect() const;
+    // The window's rectangle when restored, whatever its state now; empty before it exists.
+    RECT NormalRect() const;
     void BindPeer(FormControl control, std::unique_ptr<ControlPeer> peer);
 
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);

@@ -29,20 +29,21 @@ void MainWindow::SetMinimized(bool minimized) {
     }
 }
 
-double MainWindow::Width() {
-    if (!window_) return 0;
+RECT MainWindow::NormalRect() const {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    GetWindowPlacement(window_, &placement);
-    return PixelsToTwips(placement.rcNormalPosition.right - placement.rcNormalPosition.left, dpi_);
+    if (!window_ || !GetWindowPlacement(window_, &placement)) return RECT{};
+    return placement.rcNormalPosition;
+}
+
+double MainWindow::Width() {
+    const RECT normal = NormalRect();
+    return PixelsToTwips(normal.right - normal.left, dpi_);
 }
 
 double MainWindow::Height() {
-    if (!window_) return 0;
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(window_, &placement);
-    return PixelsToTwips(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top, dpi_);
+    const RECT normal = NormalRect();
+    return PixelsToTwips(normal.bottom - normal.top, dpi_);
 }
 
 RECT MainWindow::MonitorRect() const {
