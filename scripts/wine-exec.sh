@@ -20,10 +20,7 @@ fi
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # The tests' session keeper lies beside the Windows tests; a script runs without one.
-case "$1" in
-    *.sh) ;;
-    *) export TH_WINE_KEEPER="${TH_WINE_KEEPER:-$(dirname "$1")/th_session_keeper.exe}" ;;
-esac
+[[ "$1" == *.sh ]] || export TH_WINE_KEEPER="${TH_WINE_KEEPER:-$(dirname "$1")/th_session_keeper.exe}"
 # shellcheck source=wine-env.sh
 . "$here/wine-env.sh"
 
